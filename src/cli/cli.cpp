@@ -1,0 +1,38 @@
+#include "cli.h"
+
+#include <fstream>
+#include <iostream>
+
+#include "options.h"
+#include "solve_verb.h"
+
+namespace velmora::cli {
+
+int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+           std::ostream& err) {
+    const ParseResult parsed = parseOptions(args);
+    if (!parsed.error.empty()) {
+        err << "sudoku-velmora-cli: " << parsed.error << "\n\n" << usageText();
+        return 2;
+    }
+    const Options& o = parsed.options;
+    if (o.help) {
+        out << usageText();
+        return 0;
+    }
+    std::ifstream file;
+    std::istream* source = &in;
+    if (!o.files.empty() && o.files[0] != "-") {
+        file.open(o.files[0], std::ios::binary);
+        if (!file) {
+            err << "sudoku-velmora-cli: cannot open " << o.files[0] << "\n";
+            return 1;
+        }
+        source = &file;
+    }
+    if (o.verb == "solve") return solveVerb(o, *source, out, err);
+    err << "sudoku-velmora-cli: " << o.verb << " is not available yet\n";
+    return 2;
+}
+
+}  // namespace velmora::cli

@@ -1,0 +1,161 @@
+#include "options.h"
+
+#include <charconv>
+#include <set>
+
+#include "model/size_options.h"
+
+namespace velmora::cli {
+
+namespace {
+
+template <typename T>
+bool parseNumber(const std::string& text, T& value) {
+    const char* end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    return ec == std::errc() && ptr == end && !text.empty();
+}
+
+std::string parseBox(const std::string& text, Options& o) {
+    const auto x = text.find_first_of("xX");
+    int rows = 0;
+    int cols = 0;
+    if (x == std::string::npos || !parseNumber(text.substr(0, x), rows) ||
+        !parseNumber(text.substr(x + 1), cols))
+        return "--box wants a box shape such as 3x3, not '" + text + "'";
+    const int option = sizeOptionForBox(rows, cols);
+    if (option < 0)
+        return "no puzzle has " + text +
+               " boxes; the shapes are 3x3 4x4 2x2 2x3 3x4 2x4 2x5 3x5 2x6 3x6";
+    o.boxRows = rows;
+    o.boxCols = cols;
+    o.sizeOption = option;
+    return {};
+}
+
+std::string parseRules(const std::string& text, Options& o) {
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const auto comma = text.find(',', start);
+        const std::string name =
+            text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+        bool known = false;
+        for (std::size_t i = 0; i < kRuleNames.size(); ++i) {
+            if (name == kRuleNames[i]) {
+                o.ruleOff[i] = true;
+                known = true;
+            }
+        }
+        if (!known)
+            return "--without: unknown rule '" + name +
+                   "' (rules: singles,pairs,triplets,quads,more,grabs,hpairs)";
+        if (comma == std::string::npos) break;
+        start = comma + 1;
+    }
+    return {};
+}
+
+const std::set<std::string> kVerbs{"solve", "generate", "convert"};
+
+}  // namespace
+
+ParseResult parseOptions(const std::vector<std::string>& args) {
+    ParseResult r;
+    Options& o = r.options;
+    if (args.empty()) {
+        r.error = "a verb is needed";
+        return r;
+    }
+    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        o.help = true;
+        return r;
+    }
+    if (!kVerbs.count(args[0])) {
+        r.error = "unknown verb '" + args[0] + "'";
+        return r;
+    }
+    o.verb = args[0];
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        auto value = [&](std::string& out) {
+            if (i + 1 >= args.size()) {
+                r.error = a + " needs a value";
+                return false;
+            }
+            out = args[++i];
+            return true;
+        };
+        std::string v;
+        if (a == "--help" || a == "-h") {
+            o.help = true;
+        } else if (a == "--brute-force" && o.verb == "solve") {
+            o.bruteForce = true;
+        } else if (a == "--box") {
+            if (!value(v)) return r;
+            r.error = parseBox(v, o);
+        } else if (a == "--seed" && o.verb != "convert") {
+            if (!value(v)) return r;
+            std::uint64_t seed = 0;
+            if (!parseNumber(v, seed)) r.error = "--seed wants a whole number, not '" + v + "'";
+            o.seed = seed;
+        } else if (a == "--without" && o.verb != "convert") {
+            if (!value(v)) return r;
+            r.error = parseRules(v, o);
+        } else if (a == "--difficulty" && o.verb == "generate") {
+            if (!value(v)) return r;
+            if (!parseNumber(v, o.difficulty) || o.difficulty < 0 || o.difficulty > 100)
+                r.error = "--difficulty wants a number from 0 to 100, not '" + v + "'";
+        } else if (a == "--count" && o.verb == "generate") {
+            if (!value(v)) return r;
+            if (!parseNumber(v, o.count) || o.count < 1)
+                r.error = "--count wants a positive number, not '" + v + "'";
+        } else if (a == "--save") {
+            if (!value(v)) return r;
+            o.save = v;
+        } else if (a.size() > 1 && a[0] == '-') {
+            r.error = "unknown option '" + a + "' for " + o.verb;
+        } else {
+            o.files.push_back(a);
+        }
+        if (!r.error.empty()) return r;
+    }
+    if (o.files.size() > 1) r.error = "one file at most";
+    if (o.verb == "generate" && !o.files.empty()) r.error = "generate reads no file";
+    return r;
+}
+
+FixedSettings settingsFor(const Options& options) {
+    FixedSettings s;
+    s.sizeOption = options.sizeOption;
+    for (std::size_t k = 0; k < 5; ++k)
+        s.subsets[k] = !options.ruleOff[k];
+    s.grabs = !options.ruleOff[5];
+    s.hiddenPairs = !options.ruleOff[6];
+    s.brute = options.bruteForce;
+    s.difficultyValue = options.difficulty;
+    return s;
+}
+
+std::string usageText() {
+    return "usage:\n"
+           "  sudoku-velmora-cli solve [--box RxC] [--brute-force] [--seed S] [--without RULES] "
+           "[FILE]\n"
+           "  sudoku-velmora-cli generate [--box RxC] [--difficulty 0..100] [--count N] [--seed "
+           "S]\n"
+           "                              [--without RULES]\n"
+           "  sudoku-velmora-cli --help\n"
+           "\n"
+           "Puzzles are one per line: N*N characters row by row (N = R*C, default box 3x3), each\n"
+           "an element character (the first N of 1234567890ABCDEFGHIJKLMNOPQRSTUVWXYZ, lower case\n"
+           "accepted) or '.' for an empty cell; '0' is empty too where it is not an element.\n"
+           "Blank lines and lines starting with '#' are skipped. solve reads FILE or standard "
+           "input\n"
+           "and prints each grid as the solver left it, a tab and one word: solved, unsolvable,\n"
+           "undecided, gave-up (the search reached its call limit) or invalid (conflicting "
+           "givens).\n"
+           "RULES is a comma list of singles,pairs,triplets,quads,more,grabs,hpairs to switch "
+           "off.\n"
+           "Exit status: 0 done, 1 a malformed line, 2 bad options.\n";
+}
+
+}  // namespace velmora::cli

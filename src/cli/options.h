@@ -1,0 +1,45 @@
+// Command-line options shared by the verbs.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/quiet_ports.h"
+
+namespace velmora::cli {
+
+// The technique switches --without may name, in the window's order.
+inline constexpr std::array<const char*, 7> kRuleNames{"singles", "pairs", "triplets", "quads",
+                                                       "more",    "grabs", "hpairs"};
+
+struct Options {
+    std::string verb;
+    int boxRows = 3;
+    int boxCols = 3;
+    int sizeOption = 0;
+    bool bruteForce = false;
+    std::optional<std::uint64_t> seed;
+    std::array<bool, 7> ruleOff{};
+    int difficulty = 0;
+    int count = 1;
+    std::string save;  // --save FILE
+    std::vector<std::string> files;
+    bool help = false;
+};
+
+struct ParseResult {
+    Options options;
+    std::string error;  // empty when the command line was understood
+};
+
+ParseResult parseOptions(const std::vector<std::string>& args);
+
+// The window settings the options stand for: the box shape and the technique switches.
+FixedSettings settingsFor(const Options& options);
+
+std::string usageText();
+
+}  // namespace velmora::cli

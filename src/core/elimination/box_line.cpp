@@ -1,0 +1,62 @@
+// The box-line rule ("Grabs"): a value whose open cells in a box all lie in one row (or column)
+// of the grid leaves the open cells of that row (or column) outside the box.
+#include <array>
+
+#include "model/puzzle_control.h"
+#include "model/scells.h"
+#include "model/workbench.h"
+
+namespace velmora {
+
+int scells::pokeGrabs(int box) {
+    const PuzzleControl& pc = *pControl;
+    const scell& topLeft = cells_[static_cast<std::size_t>(unitOf(box, kBox)[0])];
+    const int r0 = topLeft.meRow;
+    const int c0 = topLeft.meCol;
+    const std::uint32_t all = allCandidates(n_);
+
+    // Per row offset and per column offset of the box: the values its open cells hold.
+    std::array<std::uint32_t, kMaxDim> rowMarks{};
+    std::array<std::uint32_t, kMaxDim> colMarks{};
+    for (int dc = 0; dc < pc.nCols; ++dc) {
+        for (int dr = 0; dr < pc.nRows; ++dr) {
+            const scell& cell = getCell(r0 + dr, c0 + dc);
+            if (cell.Sure) continue;
+            rowMarks[static_cast<std::size_t>(dr)] |= cell.bPoss & all;
+            colMarks[static_cast<std::size_t>(dc)] |= cell.bPoss & all;
+        }
+    }
+
+    int total = 0;
+    // Values held by exactly one of the lines, and the line of each, then removal along it.
+    auto sweep = [&](const std::array<std::uint32_t, kMaxDim>& marks, int lines, int origin,
+                     int unitType) {
+        std::uint32_t once = 0;
+        std::uint32_t twice = 0;
+        for (int d = 0; d < lines; ++d) {
+            twice |= once & marks[static_cast<std::size_t>(d)];
+            once |= marks[static_cast<std::size_t>(d)];
+        }
+        for (int d = 0; d < lines; ++d) {
+            const std::uint32_t grabbed = marks[static_cast<std::size_t>(d)] & once & ~twice;
+            if (grabbed == 0) continue;
+            const std::int16_t* members = unitOf(origin + d, unitType);
+            for (int k = 0; k < n_; ++k) {
+                scell& cell = cells_[static_cast<std::size_t>(members[k])];
+                if (cell.Sure || cell.boxNumber == box) continue;
+                const std::uint32_t gone = cell.bPoss & grabbed;
+                if (gone == 0) continue;
+                cell.bPoss &= ~gone;
+                const int removed = std::popcount(gone);
+                cell.countPossibilities =
+                    static_cast<std::int16_t>(cell.countPossibilities - removed);
+                total += removed;
+            }
+        }
+    };
+    sweep(rowMarks, pc.nRows, r0, kRow);
+    sweep(colMarks, pc.nCols, c0, kColumn);
+    return total;
+}
+
+}  // namespace velmora

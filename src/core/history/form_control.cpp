@@ -1,0 +1,81 @@
+#include "history/form_control.h"
+
+#include "model/puzzle_control.h"
+#include "model/workbench.h"
+
+namespace velmora {
+
+void FormControl::init() {
+    Initial = true;
+    Loading = false;
+    pControl = &module_->pc();
+    undoStack_.clear();
+    redoStack_.clear();
+    resetUndoStack();
+}
+
+void FormControl::resetUndoStack() {
+    undoStack_.clear();
+    redoStack_.clear();
+    greyUndo(true);
+    greyRedo(true);
+}
+
+void FormControl::greyUndo(bool grey) {
+    module_->undoButtons().setUndoEnabled(!grey);
+}
+void FormControl::greyRedo(bool grey) {
+    module_->undoButtons().setRedoEnabled(!grey);
+}
+
+void FormControl::push(std::vector<scell>& stack, const scell& e) {
+    if (static_cast<int>(stack.size()) >= kMaxEntries) stack.erase(stack.begin());
+    stack.push_back(e);
+}
+
+void FormControl::addstack(const scell& e) {
+    push(undoStack_, e);
+    greyUndo(false);
+}
+
+void FormControl::addRedoStack(const scell& e) {
+    push(redoStack_, e);
+    greyRedo(false);
+}
+
+void FormControl::swapTop(std::vector<scell>& from, bool toRedo) {
+    const scell entry = from.back();
+    scells& grid = *pControl->theCells;
+    scell& cell = grid.getCell(entry.meRow, entry.meCol);
+    if (toRedo) {
+        addRedoStack(cell);
+    } else {
+        addstack(cell);
+    }
+    entry.sCopy(cell);
+    // The entry may come from an earlier grid object; the cell belongs to this one.
+    cell.meGrid = &grid;
+    from.pop_back();
+}
+
+void FormControl::unDo() {
+    if (undoStack_.empty()) return;
+    const scell entry = undoStack_.back();
+    swapTop(undoStack_, true);
+    if (undoStack_.empty()) greyUndo(true);
+    pControl->theCells->resetPossibilities();
+    module_->gControl().bUnloadGrid();
+    module_->gControl().setCursor(entry.meRow, entry.meCol);
+}
+
+void FormControl::reDo() {
+    if (redoStack_.empty()) return;
+    const scell entry = redoStack_.back();
+    swapTop(redoStack_, false);
+    if (redoStack_.empty()) greyRedo(true);
+    pControl->theCells->resetPossibilities();
+    module_->gControl().bUnloadGrid();
+    module_->gControl().setCursor(entry.meRow, entry.meCol);
+}
+
+}  // namespace velmora

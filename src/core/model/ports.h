@@ -1,0 +1,97 @@
+// The few things the core needs from the window, as small abstract interfaces.
+//
+// The core never includes a toolkit header. The Qt window implements these interfaces; the command
+// line and the tests use the plain implementations in quiet_ports.h or fakes of their own.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace velmora {
+
+// The status bar's three text panels, numbered 1 to 3.
+class StatusBar {
+  public:
+    virtual ~StatusBar() = default;
+    virtual void setPanelText(int panel, const std::string& text) = 0;
+};
+
+// Modal message boxes. Texts are UTF-8; the window titles them with the program's title.
+class MessageBoxes {
+  public:
+    virtual ~MessageBoxes() = default;
+    // An information box with one OK button.
+    virtual void information(const std::string& text) = 0;
+    // A Yes/No question with the question icon; true when the answer is Yes.
+    virtual bool question(const std::string& text) = 0;
+};
+
+// The view of the grid. It reads the model through the configuration it was given.
+class GridView {
+  public:
+    virtual ~GridView() = default;
+    // Lay the grid out again for the current size.
+    virtual void refreshEntrygrid() = 0;
+    // Write the whole model into the grid (validation, every cell, counts, the solved check).
+    virtual void bUnloadGrid() = 0;
+    // Make (row, column) the grid's current cell.
+    virtual void setCursor(int row, int col) = 0;
+};
+
+// The four buttons that mark the phase of work; one of them is highlighted at a time.
+enum class Phase { Generate, EnterInitial, EnterSolution, Solve };
+
+// The window's options that the model reads, and the few controls it writes.
+class WindowSettings {
+  public:
+    virtual ~WindowSettings() = default;
+    // Index 0..9 of the selected size option, or -1 when none is selected.
+    virtual int selectedSizeOption() const = 0;
+    // "Show Pencil Marks" (ckbScribbleArea) is ticked.
+    virtual bool showPencilMarks() const = 0;
+    // The five subset switches: 0 Singles, 1 Pairs, 2 Triplets, 3 Quads, 4 More.
+    virtual bool subsetSwitch(int k) const = 0;
+    // The box-line switch ("Grabs") and the hidden-pair switch ("Hidden Pairs").
+    virtual bool grabsSwitch() const = 0;
+    virtual bool hiddenPairsSwitch() const = 0;
+    // The brute-force box (ckbTrial) is ticked.
+    virtual bool bruteForce() const = 0;
+    // The difficulty slider (hsDifficulty), 0..100.
+    virtual int difficulty() const = 0;
+    // Shows the element characters in the element-characters box (tbSelements).
+    virtual void setElementsText(const std::string& text) = 0;
+    // Moves the phase highlight (light red) to the button of `phase`.
+    virtual void highlightPhase(Phase phase) = 0;
+    // Enables or disables the "Show Pencil Marks" box (disabled while marks are manual).
+    virtual void setShowPencilMarksEnabled(bool enabled) = 0;
+};
+
+// The Undo and Redo buttons' enabled state.
+class UndoButtons {
+  public:
+    virtual ~UndoButtons() = default;
+    virtual void setUndoEnabled(bool enabled) = 0;
+    virtual void setRedoEnabled(bool enabled) = 0;
+};
+
+// Captions and tool tips of the window's controls, addressed by control name ("cbGenerate",
+// "lbDifficulty", ...); the window title is the control "xSMainForm".
+class NamedControls {
+  public:
+    virtual ~NamedControls() = default;
+    virtual void setCaption(std::string_view control, const std::string& text) = 0;
+    virtual void setToolTip(std::string_view control, const std::string& text) = 0;
+};
+
+// Everything the core may call outside itself. A null pointer means "nobody listens": the
+// workbench substitutes a quiet implementation, so the core never tests for null.
+struct Ports {
+    StatusBar* statusBar = nullptr;
+    MessageBoxes* messages = nullptr;
+    GridView* gridView = nullptr;
+    WindowSettings* settings = nullptr;
+    UndoButtons* undoButtons = nullptr;
+    NamedControls* controls = nullptr;
+};
+
+}  // namespace velmora

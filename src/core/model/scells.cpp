@@ -1,0 +1,187 @@
+#include "model/scells.h"
+
+#include "elimination/statsblock.h"
+#include "model/puzzle_control.h"
+#include "model/workbench.h"
+
+namespace velmora {
+
+Workbench& scells::module() const {
+    return *pControl->module;
+}
+
+const std::int16_t* scells::unitOf(int unit, int unitType) const {
+    return module().unitRow(unit, unitType);
+}
+
+int scells::initstartoff(PuzzleControl& pc) {
+    if (pc.nRows * pc.nRowsofBoxes != pc.nCols * pc.nColsofBoxes) {
+        pc.module->messages().information("invalid dimensions");
+        return 0;
+    }
+    pControl = &pc;
+    n_ = pc.nDim;
+    SolvedStatus = 0;
+    nClone = 0;
+    Random& random = pc.module->random();
+    cells_.assign(static_cast<std::size_t>(n_ * n_), scell{});
+    for (int row = 0; row < n_; ++row) {
+        for (int col = 0; col < n_; ++col) {
+            scell& cell = getCell(row, col);
+            cell.meGrid = this;
+            cell.init(n_, random);
+            cell.meRow = static_cast<std::int16_t>(row);
+            cell.meCol = static_cast<std::int16_t>(col);
+            cell.boxNumber = static_cast<std::int16_t>(cell.boxIndex());
+        }
+    }
+    sOrder.listInit(n_ * n_, this, random);
+    setOrderIndexes();
+    return n_;
+}
+
+void scells::initfinishoff() {
+    resetPossibilities();
+    Optimize();
+}
+
+int scells::initstandalone(PuzzleControl& pc) {
+    const int n = initstartoff(pc);
+    if (n > 0) initfinishoff();
+    return n;
+}
+
+void scells::init(PuzzleControl& pc) {
+    if (initstandalone(pc) > 0) pc.sBlock->scColl.push_back(shared_from_this());
+}
+
+void scells::ClearPencilMarks() {
+    for (scell& cell : cells_)
+        cell.clearallPossibilities();
+}
+
+scells& scells::sCopy(scells& s) const {
+    s.nClone = static_cast<std::int16_t>(nClone + 1);
+    s.SolvedStatus = SolvedStatus;
+    s.pControl->nDim = static_cast<std::int16_t>(n_);
+    for (std::size_t i = 0; i < cells_.size(); ++i) {
+        const scell& from = cells_[i];
+        scell& to = s.cells_[i];
+        to.Original = from.Original;
+        to.Sure = from.Sure;
+        to.Trying = from.Trying;
+        to.Entered = from.Entered;
+        to.meRow = from.meRow;
+        to.meCol = from.meCol;
+        to.boxNumber = from.boxNumber;
+        to.meGrid = &s;
+    }
+    return s;
+}
+
+std::shared_ptr<scells> scells::Clone() {
+    auto copy = std::make_shared<scells>();
+    copy->init(*pControl);
+    sCopy(*copy);
+    return copy;
+}
+
+int scells::countInUnit(int element, int unit, int unitType) const {
+    const std::int16_t* members = unitOf(unit, unitType);
+    int count = 0;
+    for (int k = 0; k < n_; ++k) {
+        const scell& cell = cells_[static_cast<std::size_t>(members[k])];
+        if (cell.Sure && cell.Trying == element) ++count;
+    }
+    return count;
+}
+
+void scells::Validate() {
+    Invalid = false;
+    for (scell& cell : cells_) {
+        cell.Invalid = false;
+        if (!cell.Sure) continue;
+        const int v = cell.Trying;
+        if (countInUnit(v, cell.meRow, kRow) >= 2 || countInUnit(v, cell.meCol, kColumn) >= 2 ||
+            countInUnit(v, cell.boxNumber, kBox) >= 2) {
+            cell.putInvalid();
+        }
+    }
+}
+
+bool scells::hasConflict() const {
+    for (int type = kRow; type <= kBox; ++type) {
+        for (int unit = 0; unit < n_; ++unit) {
+            const std::int16_t* members = unitOf(unit, type);
+            std::uint32_t seen = 0;
+            for (int k = 0; k < n_; ++k) {
+                const scell& cell = cells_[static_cast<std::size_t>(members[k])];
+                if (!cell.Sure) continue;
+                if (cell.Trying < 1 || cell.Trying > n_) return true;
+                const std::uint32_t bit = candidateBit(cell.Trying - 1);
+                if (seen & bit) return true;
+                seen |= bit;
+            }
+        }
+    }
+    return false;
+}
+
+int scells::allDone() const {
+    int sure = 0;
+    for (const scell& cell : cells_) {
+        if (cell.Sure) {
+            ++sure;
+        } else if (cell.countPossibilities > 1) {
+            return 2;
+        }
+    }
+    return sure == n_ * n_ ? 1 : 0;
+}
+
+void scells::Resetting() {
+    for (scell& cell : cells_) {
+        if (!cell.Original) cell.Clear();
+    }
+    SolvedStatus = 0;
+}
+
+void scells::releaseCells() {
+    cells_.assign(1, scell{});
+    sOrder.clear();
+}
+
+void scells::Optimize() {
+    sOrder.OptimizeSort();
+    setOrderIndexes();
+}
+
+void scells::setOrderIndexes() {
+    for (int p = 0; p < sOrder.nList; ++p)
+        cells_[static_cast<std::size_t>(sOrder.ListGetValue(p))].sOrderIndex =
+            static_cast<std::int16_t>(p);
+}
+
+scell* scells::getNextCell(const scell* s) {
+    const int p = s == nullptr ? 0 : s->sOrderIndex + 1;
+    if (p >= sOrder.nList) return nullptr;
+    return &cells_[static_cast<std::size_t>(sOrder.ListGetValue(p))];
+}
+
+scell* scells::getNextGuess(const scell* sGuessing) {
+    for (scell* cell = getNextCell(sGuessing); cell != nullptr; cell = getNextCell(cell)) {
+        if (!cell->Sure) return cell;
+    }
+    return nullptr;
+}
+
+int scells::tryIt() {
+    allPossibilities();
+    const int status = allDone();
+    // A sweep can settle two cells of one unit on the same value; such a full grid is no
+    // solution.
+    if (status == 1 && hasConflict()) return 0;
+    return status;
+}
+
+}  // namespace velmora

@@ -1,0 +1,24 @@
+// The guessing solver: depth-first search on copies of the grid pushed on the grid stack,
+// guessing in the open cell with the fewest candidates, candidates in the cell's random order.
+#pragma once
+
+#include <vector>
+
+#include "model/scells.h"
+
+namespace velmora {
+
+class Workbench;
+
+// The most calls one top-level search may make; the call that reaches it gives up.
+inline constexpr int kGuessCallLimit = 750;
+
+// Solves the last grid of the grid stack. sGuess is the cell just guessed (nullptr at the top
+// level); force makes it guess even when brute force is off. Returns 1 solved (the solution is
+// the last grid of the stack), 0 no solution on this path or given up, 2 undecided.
+int guessSolve(Workbench& wb, const scell* sGuess, bool force);
+
+// Releases and removes the last grid; returns the new last grid, or nullptr when none is left.
+GridPtr popGrid(std::vector<GridPtr>& stack);
+
+}  // namespace velmora
