@@ -3,13 +3,15 @@
 #include <fstream>
 #include <iostream>
 
+#include "convert_verb.h"
+#include "generate_verb.h"
 #include "options.h"
 #include "solve_verb.h"
 
 namespace velmora::cli {
 
 int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-           std::ostream& err) {
+           std::ostream& err, bool errIsTerminal) {
     const ParseResult parsed = parseOptions(args);
     if (!parsed.error.empty()) {
         err << "sudoku-velmora-cli: " << parsed.error << "\n\n" << usageText();
@@ -20,6 +22,7 @@ int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
         out << usageText();
         return 0;
     }
+    if (o.verb == "generate") return generateVerb(o, out, err, errIsTerminal);
     std::ifstream file;
     std::istream* source = &in;
     if (!o.files.empty() && o.files[0] != "-") {
@@ -31,6 +34,7 @@ int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
         source = &file;
     }
     if (o.verb == "solve") return solveVerb(o, *source, out, err);
+    if (o.verb == "convert") return convertVerb(o, *source, out, err);
     err << "sudoku-velmora-cli: " << o.verb << " is not available yet\n";
     return 2;
 }

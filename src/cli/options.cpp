@@ -138,11 +138,13 @@ FixedSettings settingsFor(const Options& options) {
 
 std::string usageText() {
     return "usage:\n"
-           "  sudoku-velmora-cli solve [--box RxC] [--brute-force] [--seed S] [--without RULES] "
-           "[FILE]\n"
+           "  sudoku-velmora-cli solve [--box RxC] [--brute-force] [--seed S] [--without RULES]\n"
+           "                           [--save OUT.svl] [FILE]\n"
            "  sudoku-velmora-cli generate [--box RxC] [--difficulty 0..100] [--count N] [--seed "
            "S]\n"
-           "                              [--without RULES]\n"
+           "                              [--without RULES] [--save OUT.svl]\n"
+           "  sudoku-velmora-cli convert FILE.svl\n"
+           "  sudoku-velmora-cli convert [--box RxC] FILE --save OUT.svl\n"
            "  sudoku-velmora-cli --help\n"
            "\n"
            "Puzzles are one per line: N*N characters row by row (N = R*C, default box 3x3), each\n"
@@ -155,7 +157,15 @@ std::string usageText() {
            "givens).\n"
            "RULES is a comma list of singles,pairs,triplets,quads,more,grabs,hpairs to switch "
            "off.\n"
-           "Exit status: 0 done, 1 a malformed line, 2 bad options.\n";
+           "A save file (.svl, recognised by its content) is solved as the window loads and "
+           "solves\n"
+           "it; --save OUT.svl writes the outcome (of the first puzzle) as a save file, and for\n"
+           "generate the first puzzle as the window saves it right after Generate. convert\n"
+           "prints a save file's givens as one line, or writes the first puzzle of a one-line\n"
+           "file as a save file. A save file that cannot be loaded prints error, its message on\n"
+           "standard error, and gives exit status 1.\n"
+           "Exit status: 0 done, 1 a malformed line or save file, or a failed save, 2 bad "
+           "options.\n";
 }
 
 }  // namespace velmora::cli

@@ -5,8 +5,13 @@
 
 #include "model/workbench.h"
 #include "puzzle_line.h"
+#include "save_file_input.h"
+#include "savefile/save_commands.h"
+#include "savefile/save_messages.h"
+#include "solving/commands.h"
 #include "solving/guess_solver.h"
 #include "solving/solve_driver.h"
+#include "stream_messages.h"
 
 namespace velmora::cli {
 
@@ -34,27 +39,65 @@ std::vector<int> gridValues(scells& grid) {
     return values;
 }
 
+// A save file: loaded as the Load command loads it and solved as the Solve command solves it.
+int solveSaveFile(const Options& options, InputStart start, std::istream& in, std::ostream& out,
+                  std::ostream& err) {
+    FixedSettings settings = settingsFor(options);
+    StreamMessages messages(err);
+    Ports ports;
+    ports.settings = &settings;
+    ports.messages = &messages;
+    Workbench wb(ports, options.seed ? *options.seed : Random::clockSeed());
+    wb.newPuzzle();
+    const std::string name = inputName(options);
+    std::string bytes = std::move(start.consumed);
+    if (!readRestOfSaveFile(in, bytes)) {
+        messages.information(tooLargeMessage(name));
+        out << "error\n";
+        return 1;
+    }
+    if (!loadPuzzleText(wb, bytes, name)) {
+        out << "error\n";
+        return 1;
+    }
+    // The brute-force box now shows the file's setting; --brute-force ticks it.
+    settings.brute = settings.brute || options.bruteForce;
+    std::string outcome = "invalid";
+    wb.theCells().Validate();
+    if (!wb.theCells().Invalid) {
+        wb.sBlock().Reset();
+        cbSolve_Click(wb);
+        outcome = outcomeWord(wb, settings.brute);
+    }
+    out << writePuzzleLine(gridValues(wb.theCells()), wb.pc().nDim) << '\t' << outcome << '\n';
+    if (!options.save.empty() && !savePuzzle(wb, options.save)) return 1;
+    return 0;
+}
+
 }  // namespace
 
 int solveVerb(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
+    InputStart start = readInputStart(in);
+    if (start.saveFile) return solveSaveFile(options, std::move(start), in, out, err);
+
     FixedSettings settings = settingsFor(options);
+    StreamMessages messages(err);
     Ports ports;
     ports.settings = &settings;
+    ports.messages = &messages;
     Workbench wb(ports, options.seed ? *options.seed : Random::clockSeed());
     const int n = options.boxRows * options.boxCols;
 
     int status = 0;
-    int lineNumber = 0;
-    std::string line;
-    while (std::getline(in, line)) {
-        ++lineNumber;
-        if (isSkippedLine(line)) continue;
+    bool saved = options.save.empty();
+    auto solveLine = [&](const std::string& line, int lineNumber) {
+        if (isSkippedLine(line)) return;
         const PuzzleLine puzzle = readPuzzleLine(line, n);
         if (!puzzle.error.empty()) {
             out << "error\n";
             err << "line " << lineNumber << ": " << puzzle.error << "\n";
             status = 1;
-            continue;
+            return;
         }
         wb.buildPuzzle();
         PuzzleControl& pc = wb.pc();
@@ -66,17 +109,28 @@ int solveVerb(const Options& options, std::istream& in, std::ostream& out, std::
         wb.theCells().Validate();
         if (wb.theCells().Invalid) {
             out << writePuzzleLine(puzzle.values, n) << "\tinvalid\n";
-            continue;
+        } else {
+            pc.Generate = false;
+            pc.solving = true;
+            pc.guessingEnabled = options.bruteForce;
+            wb.sBlock().Reset();
+            solvePuzzle(wb);
+            pc.solving = false;
+            out << writePuzzleLine(gridValues(wb.theCells()), n) << '\t'
+                << outcomeWord(wb, options.bruteForce) << '\n';
         }
-        pc.Generate = false;
-        pc.solving = true;
-        pc.guessingEnabled = options.bruteForce;
-        wb.sBlock().Reset();
-        solvePuzzle(wb);
-        pc.solving = false;
-        out << writePuzzleLine(gridValues(wb.theCells()), n) << '\t'
-            << outcomeWord(wb, options.bruteForce) << '\n';
-    }
+        // --save keeps the first puzzle's outcome.
+        if (!saved) {
+            saved = true;
+            if (!savePuzzle(wb, options.save)) status = 1;
+        }
+    };
+
+    if (!start.empty) solveLine(start.firstLine, start.lineNumber);
+    int lineNumber = start.lineNumber;
+    std::string line;
+    while (std::getline(in, line))
+        solveLine(line, ++lineNumber);
     return status;
 }
 

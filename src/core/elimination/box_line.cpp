@@ -28,9 +28,10 @@ int scells::pokeGrabs(int box) {
     }
 
     int total = 0;
-    // Values held by exactly one of the lines, and the line of each, then removal along it.
-    auto sweep = [&](const std::array<std::uint32_t, kMaxDim>& marks, int lines, int origin,
-                     int unitType) {
+    // Values held by exactly one of the lines, and the line of each, then removal along it
+    // outside the box; cellOf(d, k) is cell k of line d.
+    auto sweep = [&](const std::array<std::uint32_t, kMaxDim>& marks, int lines, auto cellOf,
+                     int boxStart, int boxSize) {
         std::uint32_t once = 0;
         std::uint32_t twice = 0;
         for (int d = 0; d < lines; ++d) {
@@ -40,22 +41,27 @@ int scells::pokeGrabs(int box) {
         for (int d = 0; d < lines; ++d) {
             const std::uint32_t grabbed = marks[static_cast<std::size_t>(d)] & once & ~twice;
             if (grabbed == 0) continue;
-            const std::int16_t* members = unitOf(origin + d, unitType);
             for (int k = 0; k < n_; ++k) {
-                scell& cell = cells_[static_cast<std::size_t>(members[k])];
-                if (cell.Sure || cell.boxNumber == box) continue;
+                if (k == boxStart) {
+                    k += boxSize - 1;
+                    continue;
+                }
+                scell& cell = cellOf(d, k);
                 const std::uint32_t gone = cell.bPoss & grabbed;
-                if (gone == 0) continue;
+                if (gone == 0 || cell.Sure) continue;
                 cell.bPoss &= ~gone;
-                const int removed = std::popcount(gone);
+                const int removed = bitCount(gone);
                 cell.countPossibilities =
                     static_cast<std::int16_t>(cell.countPossibilities - removed);
+                noteChanged(cell);
                 total += removed;
             }
         }
     };
-    sweep(rowMarks, pc.nRows, r0, kRow);
-    sweep(colMarks, pc.nCols, c0, kColumn);
+    sweep(rowMarks, pc.nRows, [&](int d, int k) -> scell& { return getCell(r0 + d, k); }, c0,
+          pc.nCols);
+    sweep(colMarks, pc.nCols, [&](int d, int k) -> scell& { return getCell(k, c0 + d); }, r0,
+          pc.nRows);
     return total;
 }
 

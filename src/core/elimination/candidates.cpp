@@ -30,7 +30,7 @@ int scell::generatePossibilities() {
         }
     }
     bPoss = allCandidates(n) & ~used;
-    countPossibilities = static_cast<std::int16_t>(std::popcount(bPoss));
+    countPossibilities = static_cast<std::int16_t>(bitCount(bPoss));
     return countPossibilities;
 }
 
@@ -51,7 +51,7 @@ void scells::generateAllPossibilities() {
         cell.bPoss = all & ~(rowUsed[static_cast<std::size_t>(cell.meRow)] |
                              colUsed[static_cast<std::size_t>(cell.meCol)] |
                              boxUsed[static_cast<std::size_t>(cell.boxNumber)]);
-        cell.countPossibilities = static_cast<std::int16_t>(std::popcount(cell.bPoss));
+        cell.countPossibilities = static_cast<std::int16_t>(bitCount(cell.bPoss));
     }
 }
 
@@ -59,7 +59,11 @@ int scells::rebuildPossibilities(bool complex) {
     if (pControl->manualPencilMarks) return 0;
     pControl->sBlock->ResetElims();
     generateAllPossibilities();
-    return complex ? runEliminations() : 0;
+    if (!complex) return 0;
+    // With no value anywhere every cell holds every candidate, and no rule can remove one.
+    for (const scell& cell : cells_)
+        if (cell.Sure) return runEliminations();
+    return 0;
 }
 
 void scells::resetPossibilities() {
@@ -89,12 +93,18 @@ void scells::allPossibilities() {
 int scells::runEliminations() {
     Workbench& wb = module();
     Statsblock& stats = *pControl->sBlock;
+    const std::uint32_t sizes = subsetSizes();
+    const std::uint32_t everyUnit = allCandidates(n_);
+    changed_.grabs = everyUnit;
+    changed_.mustBe.fill(everyUnit);
+    changed_.subsets.fill(everyUnit);
     int total = 0;
     int change = 0;
     do {
         change = 0;
         if (wb.grabsEnabled) {
             for (int box = 0; box < n_; ++box) {
+                if (!takeChanged(changed_.grabs, box)) continue;
                 const int removed = pokeGrabs(box);
                 stats.neGrabs += removed;
                 change += removed;
@@ -102,14 +112,16 @@ int scells::runEliminations() {
             for (int type = kRow; type <= kBox; ++type) {
                 int sum = 0;
                 for (int unit = 0; unit < n_; ++unit)
-                    sum += pokeMustBe(unit, type);
+                    if (takeChanged(changed_.mustBe[static_cast<std::size_t>(type)], unit))
+                        sum += pokeMustBe(unit, type);
                 if (sum > 0) change += sum;
             }
         }
         for (int type = kRow; type <= kBox; ++type) {
             int sum = 0;
             for (int unit = 0; unit < n_; ++unit)
-                sum += pokeUnitSubsets(unit, type);
+                if (takeChanged(changed_.subsets[static_cast<std::size_t>(type)], unit))
+                    sum += unitSubsets(unit, type, sizes);
             if (sum > 0) change += sum;
         }
         total += change;

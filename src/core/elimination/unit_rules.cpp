@@ -1,4 +1,5 @@
 // The rules that work inside one unit: hidden singles, naked subsets and hidden pairs.
+#include <algorithm>
 #include <array>
 
 #include "elimination/statsblock.h"
@@ -8,12 +9,65 @@
 
 namespace velmora {
 
+struct scells::UnitSets {
+    const std::int16_t* members = nullptr;
+    std::uint32_t open = 0;  // bit k: the cell at position k is open
+    // Meaningful at the open positions only; left unset elsewhere, as this is made per unit.
+    std::array<std::uint32_t, kMaxDim> sets;
+    std::array<int, kMaxDim> counts;
+    // atMost[c]: the open cells of count c or less. A group of c cells is c of them.
+    std::array<std::uint32_t, kMaxDim + 1> atMost;
+    // Candidates held by two or more open cells when the unit was read; removals only shrink it.
+    std::uint32_t heldTwice = 0;
+
+    void countAtMost(int n) {
+        atMost.fill(0);
+        for (std::uint32_t ks = open; ks != 0; ks &= ks - 1) {
+            const int k = std::countr_zero(ks);
+            const int c = counts[static_cast<std::size_t>(k)];
+            atMost[static_cast<std::size_t>(std::clamp(c, 0, n))] |= candidateBit(k);
+        }
+        for (int c = 1; c <= n; ++c)
+            atMost[static_cast<std::size_t>(c)] |= atMost[static_cast<std::size_t>(c - 1)];
+    }
+};
+
+void scells::readUnit(UnitSets& u, int unit, int unitType) const {
+    u.members = unitOf(unit, unitType);
+    std::uint32_t once = 0;
+    for (int k = 0; k < n_; ++k) {
+        const scell& cell = cells_[static_cast<std::size_t>(u.members[k])];
+        if (cell.Sure) continue;
+        u.heldTwice |= once & cell.bPoss;
+        once |= cell.bPoss;
+        u.open |= candidateBit(k);
+        u.sets[static_cast<std::size_t>(k)] = cell.bPoss;
+        u.counts[static_cast<std::size_t>(k)] = cell.countPossibilities;
+    }
+    u.countAtMost(n_);
+}
+
+std::uint32_t scells::subsetSizes() const {
+    const std::vector<char>& enabled = module().subsetEnabled;
+    const int largest = std::min(n_ - 1, static_cast<int>(enabled.size()));
+    std::uint32_t sizes = 0;
+    for (int c = 1; c <= largest; ++c)
+        if (enabled[static_cast<std::size_t>(c - 1)]) sizes |= candidateBit(c);
+    return sizes;
+}
+
 int scells::pokeUnitSubsets(int unit, int itype) {
+    return unitSubsets(unit, itype, subsetSizes());
+}
+
+int scells::unitSubsets(int unit, int itype, std::uint32_t sizes) {
     const PuzzleControl& pc = *pControl;
     if (!(pc.solving || pc.Experimental || pc.guessingEnabled || pc.Generate)) return 0;
-    int removed = pokeDisjointSubsets(unit, itype);
+    UnitSets u;
+    readUnit(u, unit, itype);
+    int removed = disjointSubsets(u, sizes);
     if (module().hiddenPairsEnabled) {
-        const int hidden = pokeHiddenPairs(unit, itype, 2);
+        const int hidden = hiddenPairs(u, 2);
         pc.sBlock->neHPairs += hidden;
         removed += hidden;
     }
@@ -22,27 +76,30 @@ int scells::pokeUnitSubsets(int unit, int itype) {
 
 // A value that only one open cell of the unit can take is forced into that cell. The cell is
 // left open with that one candidate; the solving sweep settles it. Removals are not counted.
+// A cell that is the only place for two values ends up with the higher one.
 int scells::pokeMustBe(int target, int itype) {
     const std::int16_t* members = unitOf(target, itype);
+    const std::uint32_t all = allCandidates(n_);
+    std::array<std::uint32_t, kMaxDim> held{};  // as found, before anything is forced
     std::uint32_t once = 0;
     std::uint32_t twice = 0;
-    std::array<std::int16_t, kMaxDim> lastCell{};
     for (int k = 0; k < n_; ++k) {
         const scell& cell = cells_[static_cast<std::size_t>(members[k])];
         if (cell.Sure) continue;
-        // Only values still counted below 2 record this cell as their last one.
-        for (std::uint32_t fresh = cell.bPoss & ~twice & allCandidates(n_); fresh != 0;
-             fresh &= fresh - 1)
-            lastCell[static_cast<std::size_t>(std::countr_zero(fresh))] = members[k];
+        held[static_cast<std::size_t>(k)] = cell.bPoss & all;
         twice |= once & cell.bPoss;
         once |= cell.bPoss;
     }
-    for (std::uint32_t single = once & ~twice & allCandidates(n_); single != 0;
-         single &= single - 1) {
+    for (std::uint32_t single = once & ~twice & all; single != 0; single &= single - 1) {
         const int v = std::countr_zero(single);
-        scell& cell = cells_[static_cast<std::size_t>(lastCell[static_cast<std::size_t>(v)])];
+        int k = 0;
+        while (!(held[static_cast<std::size_t>(k)] & candidateBit(v)))
+            ++k;
+        scell& cell = cells_[static_cast<std::size_t>(members[k])];
+        if (cell.bPoss == candidateBit(v) && cell.countPossibilities == 1) continue;
         cell.clearallPossibilities();
         cell.putPossibility(v);
+        noteChanged(cell);
     }
     return 0;
 }
@@ -50,35 +107,55 @@ int scells::pokeMustBe(int target, int itype) {
 // When k open cells of a unit together hold only k candidates, those candidates leave every
 // other open cell of the unit. A group is found around a cell whose set is the group's union.
 int scells::pokeDisjointSubsets(int target, int itype) {
-    const Workbench& wb = module();
-    const std::int16_t* members = unitOf(target, itype);
-    std::array<bool, kMaxDim> outside{};
+    UnitSets u;
+    readUnit(u, target, itype);
+    return disjointSubsets(u, subsetSizes());
+}
+
+int scells::disjointSubsets(UnitSets& u, std::uint32_t sizes) {
+    Workbench& wb = module();
+    const std::uint32_t all = allCandidates(n_);
     int total = 0;
-    for (int k = 0; k < n_; ++k) {
-        const scell& a = cells_[static_cast<std::size_t>(members[k])];
-        const int c = a.countPossibilities;
-        if (a.Sure || c == 0 || c >= n_ || static_cast<std::size_t>(c) > wb.subsetEnabled.size() ||
-            !wb.subsetEnabled[static_cast<std::size_t>(c - 1)])
-            continue;
+    for (std::uint32_t ks = u.open; ks != 0; ks &= ks - 1) {
+        const int k = std::countr_zero(ks);
+        const int c = u.counts[static_cast<std::size_t>(k)];
+        if (c <= 0 || c >= kMaxDim || !(sizes & candidateBit(c))) continue;
+        // The group: k and the cells of count c or less whose candidates all lie in k's.
+        const std::uint32_t a = u.sets[static_cast<std::size_t>(k)];
+        std::uint32_t group = candidateBit(k);
         int memberCount = 1;
-        outside[static_cast<std::size_t>(k)] = false;
-        for (int j = 0; j < n_; ++j) {
-            if (j == k) continue;
-            const scell& b = cells_[static_cast<std::size_t>(members[j])];
-            if (b.Sure) continue;
-            const bool inGroup = b.countPossibilities <= c && a.sUbset(b);
-            outside[static_cast<std::size_t>(j)] = !inGroup;
-            if (inGroup) ++memberCount;
+        for (std::uint32_t js = u.atMost[static_cast<std::size_t>(c)] & ~candidateBit(k); js != 0;
+             js &= js - 1) {
+            const int j = std::countr_zero(js);
+            if ((u.sets[static_cast<std::size_t>(j)] & ~a) == 0) {
+                group |= candidateBit(j);
+                ++memberCount;
+            }
         }
         if (memberCount != c) continue;
-        for (int j = 0; j < n_; ++j) {
-            if (!outside[static_cast<std::size_t>(j)]) continue;
-            const int r = cells_[static_cast<std::size_t>(members[j])].unsetPossibilities(a);
+        // A candidate of the group that no other cell holds leaves nothing to remove.
+        if ((a & u.heldTwice) == 0) continue;
+        bool changed = false;
+        for (std::uint32_t js = u.open & ~group; js != 0; js &= js - 1) {
+            const int j = std::countr_zero(js);
+            std::uint32_t& set = u.sets[static_cast<std::size_t>(j)];
+            if ((set & a) == 0) continue;
+            set &= ~a;
+            int& count = u.counts[static_cast<std::size_t>(j)];
+            const int before = count;
+            count = bitCount(set & all);
+            changed = true;
+            scell& cell = cells_[static_cast<std::size_t>(u.members[j])];
+            cell.bPoss = set;
+            cell.countPossibilities = static_cast<std::int16_t>(count);
+            noteChanged(cell);
+            const int r = before - count;
             if (r > 0) {
-                module().neSubsets[static_cast<std::size_t>(memberCount - 1)] += r;
+                wb.neSubsets[static_cast<std::size_t>(memberCount - 1)] += r;
                 total += r;
             }
         }
+        if (changed) u.countAtMost(n_);
     }
     return total;
 }
@@ -86,29 +163,87 @@ int scells::pokeDisjointSubsets(int target, int itype) {
 // When two values of a unit can each go only into the same two cells, those cells hold nothing
 // else. Which cells hold which values is read once, before anything is removed.
 int scells::pokeHiddenPairs(int unit, int itype, int size) {
-    const std::int16_t* members = unitOf(unit, itype);
+    UnitSets u;
+    readUnit(u, unit, itype);
+    return hiddenPairs(u, size);
+}
+
+int scells::hiddenPairs(const UnitSets& u, int size) {
+    const std::uint32_t all = allCandidates(n_);
+    if (size != 2) return hiddenSubsetsOfSize(u, size);
+    std::uint32_t once = 0;
+    std::uint32_t twice = 0;
+    std::uint32_t more = 0;
+    for (std::uint32_t ps = u.open; ps != 0; ps &= ps - 1) {
+        const std::uint32_t h = u.sets[static_cast<std::size_t>(std::countr_zero(ps))] & all;
+        more |= twice & h;
+        twice |= once & h;
+        once |= h;
+    }
+    const std::uint32_t candidates = twice & ~more;  // values held by exactly two cells
+    if ((candidates & (candidates - 1)) == 0) return 0;
+
+    // The two cells holding each such value.
+    std::array<std::uint32_t, kMaxDim> holders{};
+    for (std::uint32_t ps = u.open; ps != 0; ps &= ps - 1) {
+        const int p = std::countr_zero(ps);
+        for (std::uint32_t vs = u.sets[static_cast<std::size_t>(p)] & candidates; vs != 0;
+             vs &= vs - 1)
+            holders[static_cast<std::size_t>(std::countr_zero(vs))] |= candidateBit(p);
+    }
+    // Every two values with the same two cells leave those cells only the pair. A cell in several
+    // such pairs keeps what all of them allow, which is the same whatever their order.
+    std::array<std::uint32_t, kMaxDim> keep{};
+    std::uint32_t kept = 0;
+    for (std::uint32_t as = candidates; as != 0; as &= as - 1) {
+        const int a = std::countr_zero(as);
+        const std::uint32_t cellsOfA = holders[static_cast<std::size_t>(a)];
+        for (std::uint32_t bs = as & (as - 1); bs != 0; bs &= bs - 1) {
+            const int b = std::countr_zero(bs);
+            if (holders[static_cast<std::size_t>(b)] != cellsOfA) continue;
+            const std::uint32_t pair = candidateBit(a) | candidateBit(b);
+            for (std::uint32_t ps = cellsOfA; ps != 0; ps &= ps - 1) {
+                const int p = std::countr_zero(ps);
+                keep[static_cast<std::size_t>(p)] =
+                    (kept & candidateBit(p)) ? keep[static_cast<std::size_t>(p)] & pair : pair;
+                kept |= candidateBit(p);
+            }
+        }
+    }
+    int removed = 0;
+    for (std::uint32_t ps = kept; ps != 0; ps &= ps - 1) {
+        const int p = std::countr_zero(ps);
+        removed += keepOnly(u.members[p], keep[static_cast<std::size_t>(p)]);
+    }
+    return removed;
+}
+
+int scells::keepOnly(int bigindex, std::uint32_t keep) {
+    scell& cell = cells_[static_cast<std::size_t>(bigindex)];
+    const std::uint32_t gone = cell.bPoss & ~keep;
+    if (gone == 0) return 0;
+    cell.bPoss &= keep;
+    const int removed = bitCount(gone);
+    cell.countPossibilities = static_cast<std::int16_t>(cell.countPossibilities - removed);
+    noteChanged(cell);
+    return removed;
+}
+
+// The general form, for sizes other than two: values held by exactly `size` cells, taken two at a
+// time, with every two cells holding both.
+int scells::hiddenSubsetsOfSize(const UnitSets& u, int size) {
+    const std::uint32_t all = allCandidates(n_);
     std::array<std::uint32_t, kMaxDim> holds{};
     std::array<int, kMaxDim> count{};
-    for (int p = 0; p < n_; ++p) {
-        const scell& cell = cells_[static_cast<std::size_t>(members[p])];
-        if (cell.Sure) continue;
-        holds[static_cast<std::size_t>(p)] = cell.bPoss & allCandidates(n_);
+    for (std::uint32_t ps = u.open; ps != 0; ps &= ps - 1) {
+        const int p = std::countr_zero(ps);
+        holds[static_cast<std::size_t>(p)] = u.sets[static_cast<std::size_t>(p)] & all;
         for (std::uint32_t bits = holds[static_cast<std::size_t>(p)]; bits != 0; bits &= bits - 1)
             ++count[static_cast<std::size_t>(std::countr_zero(bits))];
     }
-    std::uint32_t candidates = 0;  // values held by exactly `size` cells
+    std::uint32_t candidates = 0;
     for (int v = 0; v < n_; ++v)
         if (count[static_cast<std::size_t>(v)] == size) candidates |= candidateBit(v);
-
-    auto keepOnly = [&](int p, std::uint32_t keep) {
-        scell& cell = cells_[static_cast<std::size_t>(members[p])];
-        const std::uint32_t gone = cell.bPoss & ~keep;
-        if (gone == 0) return 0;
-        cell.bPoss &= keep;
-        const int removed = std::popcount(gone);
-        cell.countPossibilities = static_cast<std::int16_t>(cell.countPossibilities - removed);
-        return removed;
-    };
 
     int removed = 0;
     for (std::uint32_t as = candidates; as != 0; as &= as - 1) {
@@ -122,8 +257,8 @@ int scells::pokeHiddenPairs(int unit, int itype, int size) {
                 const std::uint32_t pair = candidateBit(a) | candidateBit(b);
                 for (int q = 0; q < n_; ++q) {
                     if (q == p || (holds[static_cast<std::size_t>(q)] & pair) != pair) continue;
-                    removed += keepOnly(q, pair);
-                    removed += keepOnly(p, pair);
+                    removed += keepOnly(u.members[q], pair);
+                    removed += keepOnly(u.members[p], pair);
                 }
             }
         }

@@ -2,6 +2,7 @@
 
 #include "model/puzzle_control.h"
 #include "model/workbench.h"
+#include "texts/language_tables.h"
 
 namespace velmora {
 
@@ -43,9 +44,14 @@ void FormControl::addRedoStack(const scell& e) {
     greyRedo(false);
 }
 
-void FormControl::swapTop(std::vector<scell>& from, bool toRedo) {
+bool FormControl::swapTop(std::vector<scell>& from, bool toRedo) {
     const scell entry = from.back();
     scells& grid = *pControl->theCells;
+    if (entry.meRow >= grid.dim() || entry.meCol >= grid.dim()) {
+        // Recorded on a bigger grid that has since been replaced: it has no cell here.
+        from.pop_back();
+        return false;
+    }
     scell& cell = grid.getCell(entry.meRow, entry.meCol);
     if (toRedo) {
         addRedoStack(cell);
@@ -56,26 +62,31 @@ void FormControl::swapTop(std::vector<scell>& from, bool toRedo) {
     // The entry may come from an earlier grid object; the cell belongs to this one.
     cell.meGrid = &grid;
     from.pop_back();
+    return true;
 }
 
 void FormControl::unDo() {
     if (undoStack_.empty()) return;
     const scell entry = undoStack_.back();
-    swapTop(undoStack_, true);
+    const bool restored = swapTop(undoStack_, true);
     if (undoStack_.empty()) greyUndo(true);
     pControl->theCells->resetPossibilities();
     module_->gControl().bUnloadGrid();
-    module_->gControl().setCursor(entry.meRow, entry.meCol);
+    if (restored) module_->gControl().setCursor(entry.meRow, entry.meCol);
 }
 
 void FormControl::reDo() {
     if (redoStack_.empty()) return;
     const scell entry = redoStack_.back();
-    swapTop(redoStack_, false);
+    const bool restored = swapTop(redoStack_, false);
     if (redoStack_.empty()) greyRedo(true);
     pControl->theCells->resetPossibilities();
     module_->gControl().bUnloadGrid();
-    module_->gControl().setCursor(entry.meRow, entry.meCol);
+    if (restored) module_->gControl().setCursor(entry.meRow, entry.meCol);
+}
+
+void FormControl::setLanguage() {
+    applyLanguage(pControl->wLanguage, module_->controls());
 }
 
 }  // namespace velmora

@@ -1,10 +1,15 @@
-// The undo and redo history of hand-made cell changes. Each entry is a copy of one cell as it
-// was just before the change; Undo and Redo swap an entry with the cell's current state.
+// The form controller: the undo and redo history of hand-made cell changes, the Save and Load
+// commands and the language of the window's texts. Each history entry is a copy of one cell as
+// it was just before the change; Undo and Redo swap an entry with the cell's current state.
 #pragma once
 
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "model/scell.h"
+#include "savefile/file_dialogs.h"
+#include "savefile/general_date.h"
 
 namespace velmora {
 
@@ -14,6 +19,8 @@ class Workbench;
 class FormControl {
   public:
     explicit FormControl(Workbench& module) : module_(&module) {}
+    FormControl(const FormControl&) = delete;
+    FormControl& operator=(const FormControl&) = delete;
 
     bool Initial = true;   // typed values are givens (true) or solution entries (false)
     bool Loading = false;  // a save file is being read
@@ -27,6 +34,20 @@ class FormControl {
     void unDo();
     void reDo();
 
+    // Writes every caption and tool tip for pControl->wLanguage through the window's controls.
+    void setLanguage();
+
+    // Save and Load. An empty forcename asks the file dialogs; otherwise the file is
+    // "saved/<forcename>" in the program's folder and no dialog is shown.
+    void fSave(std::string& forcename);
+    void fload(std::string& forcename);
+
+    // The window's file dialogs; until it hands them over, every dialog is cancelled.
+    void setFileDialogs(FileDialogs& dialogs) { dialogs_ = &dialogs; }
+    FileDialogs& fileDialogs() { return *dialogs_; }
+    // The date and time written into save files.
+    std::function<std::string()> clock = generalDateNow;
+
     int undoCount() const { return static_cast<int>(undoStack_.size()); }
     int redoCount() const { return static_cast<int>(redoStack_.size()); }
 
@@ -36,10 +57,13 @@ class FormControl {
   private:
     void addRedoStack(const scell& e);
     static void push(std::vector<scell>& stack, const scell& e);
-    // Copies the top entry of `from` into its grid cell, saving the cell's state on `to`.
-    void swapTop(std::vector<scell>& from, bool toRedo);
+    // Copies the top entry of `from` into its grid cell, saving the cell's state on the other
+    // stack; false when the entry has no cell in the current grid (it is dropped).
+    bool swapTop(std::vector<scell>& from, bool toRedo);
 
     Workbench* module_;
+    QuietFileDialogs quietDialogs_;
+    FileDialogs* dialogs_ = &quietDialogs_;
     std::vector<scell> undoStack_;
     std::vector<scell> redoStack_;
 };

@@ -41,6 +41,18 @@ class GridView {
 // The four buttons that mark the phase of work; one of them is highlighted at a time.
 enum class Phase { Generate, EnterInitial, EnterSolution, Solve };
 
+// What loading a save file shows in the window: the size option, the language list's entry and
+// the four option boxes. ckbExperimental means "simple elimination only", so it is ticked exactly
+// when the file's Experimental flag is off.
+struct LoadedOptions {
+    int sizeOption = 0;
+    int language = 0;
+    bool simpleEliminationOnly = false;  // ckbExperimental
+    bool bruteForce = false;             // ckbTrial
+    bool showPencilMarks = false;        // ckbScribbleArea
+    bool manualPencilMarks = false;      // ckbmanualpencilmarks
+};
+
 // The window's options that the model reads, and the few controls it writes.
 class WindowSettings {
   public:
@@ -64,6 +76,9 @@ class WindowSettings {
     virtual void highlightPhase(Phase phase) = 0;
     // Enables or disables the "Show Pencil Marks" box (disabled while marks are manual).
     virtual void setShowPencilMarksEnabled(bool enabled) = 0;
+    // Shows a loaded file's options. Their handlers see Loading and skip their rebuilding; later
+    // reads (selectedSizeOption, bruteForce, ...) must return what was shown here.
+    virtual void showLoadedOptions(const LoadedOptions&) {}
 };
 
 // The Undo and Redo buttons' enabled state.

@@ -60,6 +60,12 @@ class FixedSettings : public WindowSettings {
     void setElementsText(const std::string& text) override { elementsText = text; }
     void highlightPhase(Phase phase) override { highlighted = phase; }
     void setShowPencilMarksEnabled(bool enabled) override { showPencilMarksEnabled = enabled; }
+    void showLoadedOptions(const LoadedOptions& options) override {
+        loaded = options;
+        sizeOption = options.sizeOption;
+        pencilMarks = options.showPencilMarks;
+        brute = options.bruteForce;
+    }
 
     int sizeOption = 0;
     bool pencilMarks = false;
@@ -71,6 +77,7 @@ class FixedSettings : public WindowSettings {
     std::string elementsText;
     Phase highlighted = Phase::Generate;
     bool showPencilMarksEnabled = true;
+    LoadedOptions loaded;  // what the last load showed
 };
 
 class QuietUndoButtons : public UndoButtons {

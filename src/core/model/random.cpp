@@ -11,9 +11,6 @@ std::uint64_t splitmix64(std::uint64_t& x) {
     z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
     return z ^ (z >> 31);
 }
-std::uint64_t rotl(std::uint64_t x, int k) {
-    return (x << k) | (x >> (64 - k));
-}
 }  // namespace
 
 std::uint64_t Random::clockSeed() {
@@ -25,19 +22,6 @@ std::uint64_t Random::clockSeed() {
 void Random::reseed(std::uint64_t seed) {
     for (auto& word : s_)
         word = splitmix64(seed);
-}
-
-// xoshiro256**: fast, small state, good statistical quality.
-std::uint64_t Random::next() {
-    const std::uint64_t result = rotl(s_[1] * 5, 7) * 9;
-    const std::uint64_t t = s_[1] << 17;
-    s_[2] ^= s_[0];
-    s_[3] ^= s_[1];
-    s_[1] ^= s_[2];
-    s_[0] ^= s_[3];
-    s_[2] ^= t;
-    s_[3] = rotl(s_[3], 45);
-    return result;
 }
 
 }  // namespace velmora

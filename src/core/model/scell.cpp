@@ -84,7 +84,7 @@ int scell::recountPossibilities() {
         countPossibilities = 0;
         return 0;
     }
-    countPossibilities = static_cast<std::int16_t>(std::popcount(bPoss & allCandidates(dim())));
+    countPossibilities = static_cast<std::int16_t>(bitCount(bPoss & allCandidates(dim())));
     return countPossibilities;
 }
 

@@ -22,6 +22,14 @@ inline constexpr int kMaxDim = 18;
 constexpr std::uint32_t candidateBit(int i) {
     return std::uint32_t{1} << i;
 }
+// The number of candidates in a set. Inline bit arithmetic: without a CPU-specific build flag
+// std::popcount becomes a library call, and the elimination pass counts sets all the time.
+constexpr int bitCount(std::uint32_t x) {
+    x = x - ((x >> 1) & 0x55555555u);
+    x = (x & 0x33333333u) + ((x >> 2) & 0x33333333u);
+    x = (x + (x >> 4)) & 0x0f0f0f0fu;
+    return static_cast<int>((x * 0x01010101u) >> 24);
+}
 // All candidates of an N-element puzzle.
 constexpr std::uint32_t allCandidates(int n) {
     return n >= 32 ? ~0u : candidateBit(n) - 1u;

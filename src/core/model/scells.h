@@ -7,6 +7,7 @@
 // the bigindexes of every unit. Status codes: 0 contradiction or given up, 1 solved, 2 undecided.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -83,12 +84,53 @@ class scells : public std::enable_shared_from_this<scells> {
     Workbench& module() const;
 
   private:
+    // Units with a cell whose candidates changed since each rule last looked at them, one bit a
+    // unit. A rule that looked at a unit and removed nothing would remove nothing again until a
+    // cell of it changes, so the pass skips it (candidates only shrink inside a pass).
+    struct UnitChanges {
+        std::uint32_t grabs = 0;                // boxes, for the box-line rule
+        std::array<std::uint32_t, 3> mustBe{};  // by unit type, for hidden singles
+        std::array<std::uint32_t, 3> subsets{};  // by unit type, for subsets and hidden pairs
+    };
+    void noteChanged(const scell& cell) {
+        const std::uint32_t row = candidateBit(cell.meRow);
+        const std::uint32_t col = candidateBit(cell.meCol);
+        const std::uint32_t box = candidateBit(cell.boxNumber);
+        changed_.grabs |= box;
+        changed_.mustBe[kRow] |= row;
+        changed_.mustBe[kColumn] |= col;
+        changed_.mustBe[kBox] |= box;
+        changed_.subsets[kRow] |= row;
+        changed_.subsets[kColumn] |= col;
+        changed_.subsets[kBox] |= box;
+    }
+    // True when `unit` is marked in `mask`; clears the mark.
+    static bool takeChanged(std::uint32_t& mask, int unit) {
+        const std::uint32_t bit = candidateBit(unit);
+        if (!(mask & bit)) return false;
+        mask &= ~bit;
+        return true;
+    }
+
+    // One unit's open cells with their candidate sets and counts, read once for its rules.
+    struct UnitSets;
+    void readUnit(UnitSets& u, int unit, int unitType) const;
+    // Bit c: naked subsets of c cells are switched on and smaller than the unit.
+    std::uint32_t subsetSizes() const;
+    int unitSubsets(int unit, int itype, std::uint32_t sizes);
+    int disjointSubsets(UnitSets& u, std::uint32_t sizes);
+    int hiddenPairs(const UnitSets& u, int size);
+    int hiddenSubsetsOfSize(const UnitSets& u, int size);
+    // Leaves the cell only the candidates of `keep`; returns how many it lost.
+    int keepOnly(int bigindex, std::uint32_t keep);
+
     int countInUnit(int element, int unit, int unitType) const;
     void setOrderIndexes();
     const std::int16_t* unitOf(int unit, int unitType) const;
 
     std::vector<scell> cells_;
     int n_ = 0;
+    UnitChanges changed_;
 };
 
 using GridPtr = std::shared_ptr<scells>;

@@ -2,6 +2,7 @@
 // grid's solver order sorts by candidate count (fewest first, ties in shuffled order).
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <utility>
@@ -14,12 +15,16 @@ namespace velmora {
 class scells;
 
 // Fisher-Yates from the last position down to the first, drawing floor(r * (i + 1)).
+// The generator state is worked on in a local copy: byte-sized values may alias it, which would
+// make every draw reload and store it.
 template <typename T>
 void shuffleValues(std::span<T> values, Random& random) {
+    Random local = random;
     for (int i = static_cast<int>(values.size()) - 1; i >= 0; --i) {
-        const int j = random.below(i + 1);
+        const int j = local.below(i + 1);
         std::swap(values[static_cast<std::size_t>(j)], values[static_cast<std::size_t>(i)]);
     }
+    random = local;
 }
 
 class slist {
@@ -43,8 +48,20 @@ class slist {
         nList = 0;
     }
 
+    // The most cells a grid has: 18 x 18.
+    static constexpr int kMaxCells = 18 * 18;
+
+    // The entries 0..sz-1 in order, unshuffled.
+    void listIdentity(int sz);
+    // The moves quickSort makes when all keys are equal.
+    void reverseHalves(int lo, int hi);
+
   private:
-    void quickSort(int lo, int hi, const std::vector<int>& keyOfCell);
+    struct Keyed {
+        std::array<int, kMaxCells> keys;
+        std::array<std::int16_t, kMaxCells> values;
+    };
+    void quickSort(int lo, int hi, Keyed& keyed);
 
     std::vector<std::int16_t> entries_;
 };

@@ -25,7 +25,7 @@ int guessSolve(Workbench& wb, const scell* sGuess, bool force) {
         block.sBar->setPanelText(2, "Iteration  " + std::to_string(block.Tries));
     if (block.Tries >= kGuessCallLimit) {
         if (block.Tries == kGuessCallLimit)
-            block.sBar->setPanelText(2, "Fed up with this one- I give up");
+            block.sBar->setPanelText(2, kGiveUpText);
         return 0;
     }
 

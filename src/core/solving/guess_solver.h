@@ -12,6 +12,8 @@ class Workbench;
 
 // The most calls one top-level search may make; the call that reaches it gives up.
 inline constexpr int kGuessCallLimit = 750;
+// Panel 2 when a search reaches the limit.
+inline constexpr const char* kGiveUpText = "Fed up with this one- I give up";
 
 // Solves the last grid of the grid stack. sGuess is the cell just guessed (nullptr at the top
 // level); force makes it guess even when brute force is off. Returns 1 solved (the solution is

@@ -1,6 +1,7 @@
 #include "solving/solve_driver.h"
 
 #include "model/workbench.h"
+#include "solving/generator.h"
 #include "solving/guess_solver.h"
 
 namespace velmora {
@@ -18,6 +19,7 @@ scells& takeGridState(Workbench& wb, int k) {
 
 void solvePuzzle(Workbench& wb) {
     PuzzleControl& pc = wb.pc();
+    if (pc.Generate) generatePuzzle(wb);
     wb.theCells().Validate();
     wb.sBlock().scColl.back()->SolvedStatus = 0;
     if (!pc.Generate) {

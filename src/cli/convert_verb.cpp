@@ -1,0 +1,99 @@
+#include "convert_verb.h"
+
+#include <istream>
+#include <ostream>
+
+#include "model/workbench.h"
+#include "puzzle_line.h"
+#include "save_file_input.h"
+#include "savefile/save_commands.h"
+#include "savefile/save_messages.h"
+#include "solving/commands.h"
+#include "stream_messages.h"
+
+namespace velmora::cli {
+
+namespace {
+
+std::vector<int> givens(scells& grid) {
+    std::vector<int> values(static_cast<std::size_t>(grid.cellCount()));
+    for (int b = 0; b < grid.cellCount(); ++b) {
+        const scell& cell = grid.getcellBigindex(b);
+        values[static_cast<std::size_t>(b)] = cell.Original ? cell.Trying : 0;
+    }
+    return values;
+}
+
+// The first puzzle line at or after `start`, with its line number; empty when there is none.
+std::pair<std::string, int> firstPuzzleLine(const InputStart& start, std::istream& in) {
+    if (!start.empty && !isSkippedLine(start.firstLine)) return {start.firstLine, start.lineNumber};
+    int lineNumber = start.lineNumber;
+    std::string line;
+    while (std::getline(in, line)) {
+        ++lineNumber;
+        if (!isSkippedLine(line)) return {line, lineNumber};
+    }
+    return {};
+}
+
+}  // namespace
+
+int convertVerb(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
+    FixedSettings settings = settingsFor(options);
+    StreamMessages messages(err);
+    Ports ports;
+    ports.settings = &settings;
+    ports.messages = &messages;
+    Workbench wb(ports, Random::clockSeed());
+    wb.newPuzzle();
+
+    InputStart start = readInputStart(in);
+    if (start.saveFile) {
+        const std::string name = inputName(options);
+        std::string bytes = std::move(start.consumed);
+        if (!readRestOfSaveFile(in, bytes)) {
+            messages.information(tooLargeMessage(name));
+            out << "error\n";
+            return 1;
+        }
+        if (!loadPuzzleText(wb, bytes, name)) {
+            out << "error\n";
+            return 1;
+        }
+        if (!options.save.empty()) return savePuzzle(wb, options.save) ? 0 : 1;
+        out << writePuzzleLine(givens(wb.theCells()), wb.pc().nDim) << '\n';
+        return 0;
+    }
+
+    if (options.save.empty()) {
+        err << "sudoku-velmora-cli: " << inputName(options)
+            << " holds one-line puzzles; --save OUT.svl names the save file to write\n";
+        return 2;
+    }
+    const int n = options.boxRows * options.boxCols;
+    const auto [line, lineNumber] = firstPuzzleLine(start, in);
+    if (line.empty()) {
+        out << "error\n";
+        err << inputName(options) << ": no puzzle found\n";
+        return 1;
+    }
+    const PuzzleLine puzzle = readPuzzleLine(line, n);
+    if (!puzzle.error.empty()) {
+        out << "error\n";
+        err << "line " << lineNumber << ": " << puzzle.error << "\n";
+        return 1;
+    }
+    // As the window: "Enter given numbers", then each given typed into its cell.
+    cbEnterInitial_Click(wb);
+    for (int b = 0; b < n * n; ++b) {
+        const int v = puzzle.values[static_cast<std::size_t>(b)];
+        if (v == 0) continue;
+        scell& cell = wb.theCells().getcellBigindex(b);
+        cell.scPush();
+        cell.putOriginal(v);
+        wb.theCells().resetPossibilities();
+    }
+    return savePuzzle(wb, options.save) ? 0 : 1;
+}
+
+}  // namespace velmora::cli

@@ -1,0 +1,47 @@
+#include "terminal_progress.h"
+
+#include <ostream>
+
+namespace velmora::cli {
+
+namespace {
+// Stay on one line of an ordinary terminal.
+constexpr std::size_t kMaxWidth = 79;
+constexpr auto kRedrawInterval = std::chrono::milliseconds(100);
+}  // namespace
+
+void TerminalProgress::setPanelText(int panel, const std::string& text) {
+    if (panel < 1 || panel > 3) return;
+    panels_[static_cast<std::size_t>(panel - 1)] = text;
+    // Drawing every change would cost more than the generator itself.
+    const auto now = std::chrono::steady_clock::now();
+    if (now - lastDraw_ < kRedrawInterval) return;
+    lastDraw_ = now;
+    draw();
+}
+
+void TerminalProgress::setPrefix(const std::string& prefix) {
+    prefix_ = prefix;
+}
+
+void TerminalProgress::draw() {
+    std::string line = prefix_;
+    for (const std::string& text : panels_) {
+        if (text.empty()) continue;
+        if (!line.empty()) line += " | ";
+        line += text;
+    }
+    if (line.size() > kMaxWidth) line.resize(kMaxWidth);
+    const std::size_t width = line.size();
+    if (width < shownWidth_) line.append(shownWidth_ - width, ' ');
+    shownWidth_ = width;
+    terminal_ << '\r' << line << std::flush;
+}
+
+void TerminalProgress::finish() {
+    if (shownWidth_ == 0) return;
+    terminal_ << '\r' << std::string(shownWidth_, ' ') << '\r' << std::flush;
+    shownWidth_ = 0;
+}
+
+}  // namespace velmora::cli

@@ -1,0 +1,26 @@
+#include "display/grid_geometry.h"
+
+#include <cmath>
+
+namespace velmora {
+
+int roundHalfEven(double x) {
+    const double down = std::floor(x);
+    const double diff = x - down;
+    if (diff < 0.5) return static_cast<int>(down);
+    if (diff > 0.5) return static_cast<int>(down) + 1;
+    const auto d = static_cast<long long>(down);
+    return static_cast<int>(d % 2 == 0 ? d : d + 1);
+}
+
+GridGeometry entryGridGeometry(double fontSize, int rows, int cols, double dpiX, double dpiY) {
+    const double cellPoints = fontSize * 1.6;
+    GridGeometry g;
+    g.cellWidth = roundHalfEven(cellPoints * dpiX / kPointsPerInch);
+    g.cellHeight = roundHalfEven(cellPoints * dpiY / kPointsPerInch);
+    g.width = g.cellWidth * cols;
+    g.height = g.cellHeight * rows;
+    return g;
+}
+
+}  // namespace velmora

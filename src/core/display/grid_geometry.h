@@ -1,0 +1,23 @@
+// The entry grid's size: square cells 1.6 times the value font size, in whole pixels.
+#pragma once
+
+namespace velmora {
+
+struct GridGeometry {
+    int cellWidth = 0;   // pixels, every column
+    int cellHeight = 0;  // pixels, every row
+    int width = 0;       // pixels, all columns
+    int height = 0;      // pixels, all rows
+};
+
+// Rounds to the nearest whole number, halves to the even one.
+int roundHalfEven(double x);
+
+// Points per inch.
+inline constexpr double kPointsPerInch = 72.0;
+
+// The layout of a grid of `rows` x `cols` cells for values of `fontSize` points on a screen of
+// `dpiX` x `dpiY` dots per inch.
+GridGeometry entryGridGeometry(double fontSize, int rows, int cols, double dpiX, double dpiY);
+
+}  // namespace velmora

@@ -1,0 +1,30 @@
+// The window's commands as far as they touch the model and the window's ports: the window calls
+// them from its buttons, the command line and the tests call them directly.
+#pragma once
+
+namespace velmora {
+
+class Workbench;
+
+// Solve: solves the puzzle on screen, with brute force when the brute-force box is ticked.
+void cbSolve_Click(Workbench& wb);
+// Generate: replaces the grid by a new puzzle at the slider's difficulty, ready to be solved.
+void cbGenerate_Click(Workbench& wb);
+// Hint: fills one forced cell and redraws.
+void cbhint_Click(Workbench& wb);
+// Clear: an empty grid of the current size, entry of givens. Does nothing while loading.
+void cbClear_Click(Workbench& wb);
+// "Enter given numbers": typed values become givens.
+void cbEnterInitial_Click(Workbench& wb);
+// "Enter Solution": typed values become the user's entries.
+void cbenterSolution_Click(Workbench& wb);
+// Reset: back to the givens, entry of the solution.
+void cbReset_Click(Workbench& wb);
+
+// Shows the current grid's outcome in panel 1; with badnews false only a solved grid is
+// reported. Ends with clearSb2.
+void sbDoneornot(Workbench& wb, bool badnews);
+// Panel 2 back to the ready text.
+void clearSb2(Workbench& wb);
+
+}  // namespace velmora

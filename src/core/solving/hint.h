@@ -1,0 +1,12 @@
+// The hint: one cell whose value follows from the current candidates.
+#pragma once
+
+namespace velmora {
+
+class Workbench;
+
+// Makes the first open cell of the solver order that has exactly one candidate a solver value.
+// Nothing goes on the undo stack and no status text is written.
+void giveHint(Workbench& wb);
+
+}  // namespace velmora

@@ -1,0 +1,213 @@
+#include "main_form.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+
+#include "command_column.h"
+#include "display/candidate_display.h"
+#include "display/grid_control.h"
+#include "display/grid_geometry.h"
+#include "display/size_commands.h"
+#include "elements_box.h"
+#include "entry_grid.h"
+#include "font_substitutes.h"
+#include "history/form_control.h"
+#include "input_blocker.h"
+#include "message_box_port.h"
+#include "model/size_options.h"
+#include "model/workbench.h"
+#include "named_controls_port.h"
+#include "size_frame.h"
+#include "solving/commands.h"
+#include "statistics_panel.h"
+#include "status_panels.h"
+#include "texts/language_tables.h"
+#include "undo_buttons_port.h"
+#include "window_settings_port.h"
+
+namespace velmora::ui {
+
+namespace {
+
+// The English title of the window from the language table.
+QString englishTitle() {
+    for (const ControlTexts& t : languageTable(0))
+        if (t.control == kWindowTitleControl)
+            return QString::fromUtf8(t.caption.data(), static_cast<qsizetype>(t.caption.size()));
+    return "Sudoku Velmora";
+}
+
+}  // namespace
+
+MainForm::MainForm(std::uint64_t seed, QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QString::fromUtf8(kWindowTitleControl.data(),
+                                    static_cast<qsizetype>(kWindowTitleControl.size())));
+    setWindowTitle(englishTitle());
+    installFontSubstitutes();
+    buildWidgets();
+
+    messages_ = std::make_unique<MessageBoxPort>(this);
+    settings_ = std::make_unique<WindowSettingsPort>(*column_, *statistics_, *cmbLanguage_);
+    undoButtons_ = std::make_unique<UndoButtonsPort>(column_->cbUndo, column_->cbRedo);
+    controls_ = std::make_unique<NamedControlsPort>(*this);
+    gridControl_ = std::make_unique<GridControl>(*entryGrid_, statistics_);
+    Ports ports;
+    ports.statusBar = statusPanels_;
+    ports.messages = messages_.get();
+    ports.gridView = gridControl_.get();
+    ports.settings = settings_.get();
+    ports.undoButtons = undoButtons_.get();
+    ports.controls = controls_.get();
+    wb_ = std::make_unique<Workbench>(ports, seed);
+    gridControl_->init(*wb_);
+
+    Form_Load();
+    connectHandlers();
+    // Typing goes into the grid from the start.
+    entryGrid_->setFocus();
+}
+
+MainForm::~MainForm() = default;
+
+void MainForm::buildWidgets() {
+    auto* central = new QWidget(this);
+    central->setObjectName("centralWidget");
+    setCentralWidget(central);
+    auto* layout = new QGridLayout(central);
+    layout->setContentsMargins(8, 8, 8, 4);
+    layout->setHorizontalSpacing(16);
+    layout->setVerticalSpacing(8);
+
+    // The grid sits top left in an area that holds the largest grid, so that changing the size
+    // moves nothing else.
+    auto* gridArea = new QWidget(central);
+    gridArea->setObjectName("gridArea");
+    entryGrid_ = new EntryGrid(gridArea);
+    entryGrid_->move(0, 0);
+    tbGridEntry_ = new QLineEdit(gridArea);
+    tbGridEntry_->setObjectName("tbGridEntry");
+    tbGridEntry_->hide();
+    int areaWidth = 0;
+    int areaHeight = 0;
+    for (const SizeOption& o : kSizeOptions) {
+        const int n = o.nRows * o.nCols;
+        const GridGeometry g = entryGridGeometry(o.cFontSize, n, n, entryGrid_->logicalDpiX(),
+                                                 entryGrid_->logicalDpiY());
+        const QSize s = entryGrid_->sizeForCellArea(g.width, g.height);
+        areaWidth = std::max(areaWidth, s.width());
+        areaHeight = std::max(areaHeight, s.height());
+    }
+    gridArea->setFixedSize(areaWidth, areaHeight);
+    layout->addWidget(gridArea, 0, 0, Qt::AlignLeft | Qt::AlignTop);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->setSpacing(12);
+    statistics_ = new StatisticsPanel(central);
+    bottom->addWidget(statistics_, 0, Qt::AlignTop);
+    bottom->addStretch(1);
+    lblanguage_ = new QLabel("Language", central);
+    lblanguage_->setObjectName("lblanguage");
+    cmbLanguage_ = new QComboBox(central);
+    cmbLanguage_->setObjectName("cmbLanguage");
+    cmbLanguage_->setToolTip("Choose your language");
+    bottom->addWidget(lblanguage_, 0, Qt::AlignTop);
+    bottom->addWidget(cmbLanguage_, 0, Qt::AlignTop);
+    layout->addLayout(bottom, 1, 0);
+
+    column_ = new CommandColumn(central);
+    layout->addWidget(column_, 0, 1, 2, 1, Qt::AlignTop);
+    layout->setRowStretch(1, 1);
+
+    statusPanels_ = new StatusPanels(this);
+    setStatusBar(statusPanels_);
+    blocker_ = new InputBlocker(this);
+}
+
+void MainForm::Form_Load() {
+    wb_->newPuzzle();
+    cmbLanguage_->addItems({"English", "German", "French"});
+    wb_->settings().highlightPhase(Phase::Generate);
+    const PuzzleControl& pc = wb_->pc();
+    column_->tbVersion->setText(QString::fromStdString(pc.pVersion) + "-" +
+                                QString::number(pc.pSaveVersion));
+}
+
+void MainForm::connectHandlers() {
+    connect(entryGrid_, &EntryGrid::keyTyped, this, &MainForm::EntryGrid_KeyPress);
+    const auto command = [this](QPushButton* button, void (*handler)(Workbench&)) {
+        connect(button, &QPushButton::clicked, this, [this, handler] {
+            if (!busy_) handler(*wb_);
+        });
+    };
+    command(column_->cbEnterInitial, &velmora::cbEnterInitial_Click);
+    command(column_->cbenterSolution, &velmora::cbenterSolution_Click);
+    command(column_->cbReset, &velmora::cbReset_Click);
+    command(column_->cbClear, &velmora::cbClear_Click);
+    command(column_->cbhint, &velmora::cbhint_Click);
+    command(column_->cbUndo, [](Workbench& wb) { wb.fControl().unDo(); });
+    command(column_->cbRedo, [](Workbench& wb) { wb.fControl().reDo(); });
+    connect(column_->cbGenerate, &QPushButton::clicked, this, &MainForm::cbGenerate_Click);
+    connect(column_->cbSolve, &QPushButton::clicked, this, &MainForm::cbSolve_Click);
+    connect(column_->cbExit, &QPushButton::clicked, this, &MainForm::cbExit_Click);
+    connect(column_->frsize, &SizeFrame::sizeChosen, this, &MainForm::optSize_Click);
+    connect(column_->tbSelements, &ElementsBox::left, this, &MainForm::tbSelements_Validate);
+    // The candidate display and the statistics panel redraw the same way.
+    connect(column_->ckbScribbleArea, &QCheckBox::toggled, this,
+            [this] { velmora::ckbScribbleArea_Click(*wb_); });
+    connect(column_->ckbExperimental, &QCheckBox::toggled, this,
+            [this](bool ticked) { velmora::ckbExperimental_Click(*wb_, ticked); });
+    connect(statistics_, &StatisticsPanel::techniqueToggled, this,
+            [this] { velmora::ckbScribbleArea_Click(*wb_); });
+    connect(statistics_, &StatisticsPanel::statisticsToggled, this, [this](bool ticked) {
+        if (ticked) velmora::ckbScribbleArea_Click(*wb_);
+    });
+}
+
+void MainForm::runBusy(const std::function<void()>& command) {
+    busy_ = true;
+    blocker_->setActive(true);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    command();
+    // Clicks and keys given meanwhile arrive now, into the blocker.
+    QCoreApplication::processEvents();
+    QApplication::restoreOverrideCursor();
+    blocker_->setActive(false);
+    busy_ = false;
+}
+
+void MainForm::EntryGrid_KeyPress(int keyAscii) {
+    if (busy_) return;
+    gridControl_->loadKeypress(keyAscii);
+    velmora::sbDoneornot(*wb_, false);
+}
+
+void MainForm::cbGenerate_Click() {
+    if (busy_) return;
+    runBusy([this] { velmora::cbGenerate_Click(*wb_); });
+}
+
+void MainForm::cbSolve_Click() {
+    if (busy_) return;
+    runBusy([this] { velmora::cbSolve_Click(*wb_); });
+}
+
+void MainForm::optSize_Click(int index) {
+    velmora::optSize_Click(*wb_, index);
+}
+
+void MainForm::tbSelements_Validate() {
+    velmora::tbSelements_Validate(*wb_, column_->tbSelements->text().toStdString());
+}
+
+void MainForm::cbExit_Click() {
+    close();
+}
+
+}  // namespace velmora::ui

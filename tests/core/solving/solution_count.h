@@ -1,0 +1,15 @@
+// A plain backtracking counter, independent of the program's solver, for checking puzzles.
+#pragma once
+
+#include <vector>
+
+namespace velmora::test {
+
+// The number of solutions of a puzzle (values row by row, 1..N, 0 empty) with boxes
+// boxRows x boxCols, counting no further than `limit`. Givens in conflict give 0.
+int countSolutions(const std::vector<int>& values, int boxRows, int boxCols, int limit = 2);
+
+// True when two givens of one row, column or box hold the same value.
+bool hasEqualGivensInUnit(const std::vector<int>& values, int boxRows, int boxCols);
+
+}  // namespace velmora::test

@@ -1,0 +1,62 @@
+// A main window for the UI tests: message boxes are answered here and recorded, and the grid is
+// read and typed into through the widget, as a user would.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPushButton>
+#include <QString>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "main_form.h"
+#include "message_box_port.h"
+
+class QTableWidgetItem;
+
+namespace velmora::ui::test {
+
+struct Sample {
+    std::string puzzle;
+    std::string solution;
+};
+
+// The puzzles of a file in tests/data.
+std::vector<Sample> loadSamples(const std::string& fileName);
+
+// The look every test runs with.
+void prepareApplication();
+
+class FormHarness {
+  public:
+    explicit FormHarness(std::uint64_t seed = 7);
+
+    MainForm form;
+    // Every box shown, in order; questions get `answer`.
+    std::vector<std::pair<MessageBoxPort::Kind, QString>> boxes;
+    bool answer = true;
+
+    EntryGrid& grid() { return form.entryGrid(); }
+    CommandColumn& column() { return form.commands(); }
+    QTableWidgetItem* item(int r, int c);
+    QString text(int r, int c);
+    QColor background(int r, int c);
+    QColor foreground(int r, int c);
+    QFont font(int r, int c);
+    QString panel(int n);
+
+    // A real mouse click on the button.
+    void click(QAbstractButton* button);
+    // Keys typed at (r, c).
+    void typeAt(int r, int c, const QString& keys);
+    void typeKeyAt(int r, int c, Qt::Key key);
+    // Types a puzzle string row by row ('.' skips the cell with the Right arrow).
+    void typeGrid(const std::string& cells);
+    // The grid as text, '.' for an empty cell (candidates hidden).
+    std::string gridText();
+    // Selects size option `index` by clicking it.
+    void chooseSize(int index);
+};
+
+}  // namespace velmora::ui::test
