@@ -39,8 +39,7 @@ void generate(benchmark::State& state) {
     }
     std::sort(times.begin(), times.end());
     const std::size_t mid = times.size() / 2;
-    const double median =
-        times.size() % 2 != 0 ? times[mid] : (times[mid - 1] + times[mid]) / 2;
+    const double median = times.size() % 2 != 0 ? times[mid] : (times[mid - 1] + times[mid]) / 2;
     state.counters["median_ms"] = median * 1e3;
     state.counters["givens"] =
         static_cast<double>(givens) / static_cast<double>(std::max<std::size_t>(times.size(), 1));

@@ -1,11 +1,13 @@
 #include "cli.h"
 
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 
 #include "convert_verb.h"
 #include "generate_verb.h"
 #include "options.h"
+#include "oversized_input.h"
 #include "solve_verb.h"
 
 namespace velmora::cli {
@@ -26,11 +28,13 @@ int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     std::ifstream file;
     std::istream* source = &in;
     if (!o.files.empty() && o.files[0] != "-") {
-        file.open(o.files[0], std::ios::binary);
-        if (!file) {
+        std::error_code ec;
+        if (!std::filesystem::is_directory(o.files[0], ec)) file.open(o.files[0], std::ios::binary);
+        if (!file.is_open()) {
             err << "sudoku-velmora-cli: cannot open " << o.files[0] << "\n";
             return 1;
         }
+        if (isOversizedFile(o.files[0])) return refuseOversizedInput(o.files[0], file, out, err);
         source = &file;
     }
     if (o.verb == "solve") return solveVerb(o, *source, out, err);

@@ -24,16 +24,23 @@ std::vector<int> givens(scells& grid) {
     return values;
 }
 
-// The first puzzle line at or after `start`, with its line number; empty when there is none.
-std::pair<std::string, int> firstPuzzleLine(const InputStart& start, std::istream& in) {
+struct FoundLine {
+    std::string text;  // empty when the input holds no puzzle line
+    int lineNumber = 0;
+    bool tooLong = false;
+};
+
+// The first puzzle line at or after `start`.
+FoundLine firstPuzzleLine(const InputStart& start, LineReader& lines) {
+    if (start.firstLineTooLong) return {start.firstLine, start.lineNumber, true};
     if (!start.empty && !isSkippedLine(start.firstLine)) return {start.firstLine, start.lineNumber};
-    int lineNumber = start.lineNumber;
     std::string line;
-    while (std::getline(in, line)) {
-        ++lineNumber;
-        if (!isSkippedLine(line)) return {line, lineNumber};
+    for (;;) {
+        const LineReader::Status read = lines.next(line);
+        if (read == LineReader::Status::End) return {};
+        if (read == LineReader::Status::TooLong) return {line, lines.lineNumber(), true};
+        if (!isSkippedLine(line)) return {line, lines.lineNumber()};
     }
-    return {};
 }
 
 }  // namespace
@@ -47,7 +54,8 @@ int convertVerb(const Options& options, std::istream& in, std::ostream& out, std
     Workbench wb(ports, Random::clockSeed());
     wb.newPuzzle();
 
-    InputStart start = readInputStart(in);
+    LineReader lines(in);
+    InputStart start = readInputStart(lines);
     if (start.saveFile) {
         const std::string name = inputName(options);
         std::string bytes = std::move(start.consumed);
@@ -71,16 +79,16 @@ int convertVerb(const Options& options, std::istream& in, std::ostream& out, std
         return 2;
     }
     const int n = options.boxRows * options.boxCols;
-    const auto [line, lineNumber] = firstPuzzleLine(start, in);
-    if (line.empty()) {
+    const FoundLine found = firstPuzzleLine(start, lines);
+    if (found.text.empty()) {
         out << "error\n";
         err << inputName(options) << ": no puzzle found\n";
         return 1;
     }
-    const PuzzleLine puzzle = readPuzzleLine(line, n);
+    const PuzzleLine puzzle = found.tooLong ? tooLongLine() : readPuzzleLine(found.text, n);
     if (!puzzle.error.empty()) {
         out << "error\n";
-        err << "line " << lineNumber << ": " << puzzle.error << "\n";
+        err << "line " << found.lineNumber << ": " << puzzle.error << "\n";
         return 1;
     }
     // As the window: "Enter given numbers", then each given typed into its cell.

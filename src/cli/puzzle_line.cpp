@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstdio>
 
+#include "line_reader.h"
 #include "model/size_options.h"
 
 namespace velmora::cli {
@@ -54,6 +55,12 @@ PuzzleLine readPuzzleLine(std::string_view line, int n) {
         }
         result.values.push_back(static_cast<int>(position) + 1);
     }
+    return result;
+}
+
+PuzzleLine tooLongLine() {
+    PuzzleLine result;
+    result.error = "the line is longer than " + std::to_string(kMaxInputLineLength) + " characters";
     return result;
 }
 

@@ -21,6 +21,9 @@ bool isSkippedLine(std::string_view line);
 // solution, a rating) is ignored.
 PuzzleLine readPuzzleLine(std::string_view line, int n);
 
+// The refusal of a line longer than kMaxInputLineLength, which is not read at all.
+PuzzleLine tooLongLine();
+
 // Writes element numbers in the same format, '.' for empty cells.
 std::string writePuzzleLine(const std::vector<int>& values, int n);
 

@@ -12,17 +12,23 @@ bool isSaveFileLine(std::string_view line) {
     return first == "!" || first == "+" || first == "-" || first == "=";
 }
 
-InputStart readInputStart(std::istream& in) {
+InputStart readInputStart(LineReader& lines) {
     InputStart start;
     std::string line;
-    while (std::getline(in, line)) {
-        ++start.lineNumber;
-        start.consumed += line;
-        start.consumed += '\n';
-        if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
+    for (;;) {
+        const LineReader::Status status = lines.next(line);
+        if (status == LineReader::Status::End) break;
+        start.lineNumber = lines.lineNumber();
+        if (start.consumed.size() <= kMaxSaveFileBytes) {
+            start.consumed += line;
+            start.consumed += '\n';
+        }
+        const bool tooLong = status == LineReader::Status::TooLong;
+        if (!tooLong && line.find_first_not_of(" \t\r") == std::string::npos) continue;
         start.empty = false;
+        start.firstLineTooLong = tooLong;
         start.saveFile = isSaveFileLine(line);
-        start.firstLine = line;
+        start.firstLine = std::move(line);
         break;
     }
     return start;

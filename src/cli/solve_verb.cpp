@@ -77,7 +77,8 @@ int solveSaveFile(const Options& options, InputStart start, std::istream& in, st
 }  // namespace
 
 int solveVerb(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
-    InputStart start = readInputStart(in);
+    LineReader lines(in);
+    InputStart start = readInputStart(lines);
     if (start.saveFile) return solveSaveFile(options, std::move(start), in, out, err);
 
     FixedSettings settings = settingsFor(options);
@@ -90,9 +91,9 @@ int solveVerb(const Options& options, std::istream& in, std::ostream& out, std::
 
     int status = 0;
     bool saved = options.save.empty();
-    auto solveLine = [&](const std::string& line, int lineNumber) {
-        if (isSkippedLine(line)) return;
-        const PuzzleLine puzzle = readPuzzleLine(line, n);
+    auto solveLine = [&](const std::string& line, int lineNumber, bool tooLong) {
+        if (!tooLong && isSkippedLine(line)) return;
+        const PuzzleLine puzzle = tooLong ? tooLongLine() : readPuzzleLine(line, n);
         if (!puzzle.error.empty()) {
             out << "error\n";
             err << "line " << lineNumber << ": " << puzzle.error << "\n";
@@ -126,11 +127,13 @@ int solveVerb(const Options& options, std::istream& in, std::ostream& out, std::
         }
     };
 
-    if (!start.empty) solveLine(start.firstLine, start.lineNumber);
-    int lineNumber = start.lineNumber;
+    if (!start.empty) solveLine(start.firstLine, start.lineNumber, start.firstLineTooLong);
     std::string line;
-    while (std::getline(in, line))
-        solveLine(line, ++lineNumber);
+    for (;;) {
+        const LineReader::Status read = lines.next(line);
+        if (read == LineReader::Status::End) break;
+        solveLine(line, lines.lineNumber(), read == LineReader::Status::TooLong);
+    }
     return status;
 }
 

@@ -1,5 +1,5 @@
-// Draws one cell of the entry grid: its background, its text in its own font, colour and
-// alignment, and a frame round the entry cursor.
+// Draws one cell of the entry grid on screen: the cell as cell_painting paints it, and a frame
+// round the entry cursor.
 #pragma once
 
 #include <QStyledItemDelegate>

@@ -14,16 +14,21 @@
 #include "display/candidate_display.h"
 #include "display/grid_control.h"
 #include "display/grid_geometry.h"
+#include "display/language_choice.h"
 #include "display/size_commands.h"
 #include "elements_box.h"
 #include "entry_grid.h"
 #include "font_substitutes.h"
+#include "grid_printer.h"
 #include "history/form_control.h"
 #include "input_blocker.h"
 #include "message_box_port.h"
 #include "model/size_options.h"
 #include "model/workbench.h"
 #include "named_controls_port.h"
+#include "pencil_mark_box.h"
+#include "pencil_mark_editor.h"
+#include "qt_file_dialogs.h"
 #include "size_frame.h"
 #include "solving/commands.h"
 #include "statistics_panel.h"
@@ -67,8 +72,11 @@ MainForm::MainForm(std::uint64_t seed, QWidget* parent) : QMainWindow(parent) {
     ports.controls = controls_.get();
     wb_ = std::make_unique<Workbench>(ports, seed);
     gridControl_->init(*wb_);
+    fileDialogs_ = std::make_unique<QtFileDialogs>(this);
 
     Form_Load();
+    wb_->fControl().setFileDialogs(*fileDialogs_);
+    pencilMarkEditor_ = std::make_unique<PencilMarkEditor>(*wb_, *entryGrid_, *tbGridEntry_);
     connectHandlers();
     // Typing goes into the grid from the start.
     entryGrid_->setFocus();
@@ -91,9 +99,7 @@ void MainForm::buildWidgets() {
     gridArea->setObjectName("gridArea");
     entryGrid_ = new EntryGrid(gridArea);
     entryGrid_->move(0, 0);
-    tbGridEntry_ = new QLineEdit(gridArea);
-    tbGridEntry_->setObjectName("tbGridEntry");
-    tbGridEntry_->hide();
+    tbGridEntry_ = new PencilMarkBox(gridArea);
     int areaWidth = 0;
     int areaHeight = 0;
     for (const SizeOption& o : kSizeOptions) {
@@ -155,14 +161,28 @@ void MainForm::connectHandlers() {
     command(column_->cbRedo, [](Workbench& wb) { wb.fControl().reDo(); });
     connect(column_->cbGenerate, &QPushButton::clicked, this, &MainForm::cbGenerate_Click);
     connect(column_->cbSolve, &QPushButton::clicked, this, &MainForm::cbSolve_Click);
+    connect(column_->cbSave, &QPushButton::clicked, this, &MainForm::cbSave_Click);
+    connect(column_->cbLoad, &QPushButton::clicked, this, &MainForm::cbLoad_Click);
+    connect(column_->cbPrint, &QPushButton::clicked, this, &MainForm::cbPrint_Click);
     connect(column_->cbExit, &QPushButton::clicked, this, &MainForm::cbExit_Click);
+    connect(entryGrid_, &QTableWidget::cellDoubleClicked, this, [this](int row, int col) {
+        if (!busy_) pencilMarkEditor_->EntryGrid_DblClick(row, col);
+    });
+    connect(cmbLanguage_, &QComboBox::currentIndexChanged, this,
+            [this](int index) { velmora::cmbLanguage_Click(*wb_, index); });
     connect(column_->frsize, &SizeFrame::sizeChosen, this, &MainForm::optSize_Click);
     connect(column_->tbSelements, &ElementsBox::left, this, &MainForm::tbSelements_Validate);
     // The candidate display and the statistics panel redraw the same way.
     connect(column_->ckbScribbleArea, &QCheckBox::toggled, this,
             [this] { velmora::ckbScribbleArea_Click(*wb_); });
+    connect(column_->ckbmanualpencilmarks, &QCheckBox::toggled, this,
+            [this](bool ticked) { velmora::ckbmanualpencilmarks_Click(*wb_, ticked); });
     connect(column_->ckbExperimental, &QCheckBox::toggled, this,
             [this](bool ticked) { velmora::ckbExperimental_Click(*wb_, ticked); });
+    // Solve reads the box itself; keeping the field in step lets a saved puzzle carry the box
+    // as the window shows it.
+    connect(column_->ckbTrial, &QCheckBox::toggled, this,
+            [this](bool ticked) { wb_->pc().guessingEnabled = ticked; });
     connect(statistics_, &StatisticsPanel::techniqueToggled, this,
             [this] { velmora::ckbScribbleArea_Click(*wb_); });
     connect(statistics_, &StatisticsPanel::statisticsToggled, this, [this](bool ticked) {
@@ -204,6 +224,23 @@ void MainForm::optSize_Click(int index) {
 
 void MainForm::tbSelements_Validate() {
     velmora::tbSelements_Validate(*wb_, column_->tbSelements->text().toStdString());
+}
+
+void MainForm::cbSave_Click() {
+    if (busy_) return;
+    std::string chooseInDialog;
+    wb_->fControl().fSave(chooseInDialog);
+}
+
+void MainForm::cbLoad_Click() {
+    if (busy_) return;
+    std::string chooseInDialog;
+    wb_->fControl().fload(chooseInDialog);
+}
+
+void MainForm::cbPrint_Click() {
+    if (busy_) return;
+    gPrint(this, *entryGrid_, *wb_);
 }
 
 void MainForm::cbExit_Click() {

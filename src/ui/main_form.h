@@ -12,7 +12,6 @@
 
 class QComboBox;
 class QLabel;
-class QLineEdit;
 
 namespace velmora {
 class GridControl;
@@ -26,6 +25,9 @@ class EntryGrid;
 class InputBlocker;
 class MessageBoxPort;
 class NamedControlsPort;
+class PencilMarkBox;
+class PencilMarkEditor;
+class QtFileDialogs;
 class StatisticsPanel;
 class StatusPanels;
 class UndoButtonsPort;
@@ -45,7 +47,9 @@ class MainForm : public QMainWindow {
     CommandColumn& commands() { return *column_; }
     StatisticsPanel& statistics() { return *statistics_; }
     QComboBox& languageList() { return *cmbLanguage_; }
-    QLineEdit& pencilMarkEditor() { return *tbGridEntry_; }
+    PencilMarkBox& pencilMarkBox() { return *tbGridEntry_; }
+    PencilMarkEditor& pencilMarkEditor() { return *pencilMarkEditor_; }
+    QtFileDialogs& fileDialogs() { return *fileDialogs_; }
 
     // True while Solve or Generate runs.
     bool busy() const { return busy_; }
@@ -62,12 +66,15 @@ class MainForm : public QMainWindow {
     void cbSolve_Click();
     void optSize_Click(int index);
     void tbSelements_Validate();
+    void cbSave_Click();
+    void cbLoad_Click();
+    void cbPrint_Click();
     void cbExit_Click();
 
     CommandColumn* column_ = nullptr;
     StatisticsPanel* statistics_ = nullptr;
     EntryGrid* entryGrid_ = nullptr;
-    QLineEdit* tbGridEntry_ = nullptr;
+    PencilMarkBox* tbGridEntry_ = nullptr;
     QLabel* lblanguage_ = nullptr;
     QComboBox* cmbLanguage_ = nullptr;
     StatusPanels* statusPanels_ = nullptr;
@@ -78,8 +85,10 @@ class MainForm : public QMainWindow {
     std::unique_ptr<WindowSettingsPort> settings_;
     std::unique_ptr<UndoButtonsPort> undoButtons_;
     std::unique_ptr<NamedControlsPort> controls_;
+    std::unique_ptr<QtFileDialogs> fileDialogs_;
     std::unique_ptr<GridControl> gridControl_;
     std::unique_ptr<Workbench> wb_;
+    std::unique_ptr<PencilMarkEditor> pencilMarkEditor_;
 };
 
 }  // namespace velmora::ui

@@ -64,6 +64,11 @@ void WindowSettingsPort::highlightPhase(Phase phase) {
     }
 }
 
+void WindowSettingsPort::setShowPencilMarks(bool ticked) {
+    // A change raises toggled, which runs the box's handler.
+    column_.ckbScribbleArea->setChecked(ticked);
+}
+
 void WindowSettingsPort::setShowPencilMarksEnabled(bool enabled) {
     column_.ckbScribbleArea->setEnabled(enabled);
 }

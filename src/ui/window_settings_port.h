@@ -25,6 +25,7 @@ class WindowSettingsPort : public WindowSettings {
     int difficulty() const override;
     void setElementsText(const std::string& text) override;
     void highlightPhase(Phase phase) override;
+    void setShowPencilMarks(bool ticked) override;
     void setShowPencilMarksEnabled(bool enabled) override;
     void showLoadedOptions(const LoadedOptions& options) override;
 

@@ -1,6 +1,7 @@
 #include "form_harness.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QRadioButton>
 #include <QTest>
 #include <fstream>
@@ -109,6 +110,30 @@ std::string FormHarness::gridText() {
 
 void FormHarness::chooseSize(int index) {
     click(column().frsize->option(index));
+}
+
+void FormHarness::activate() {
+    form.activateWindow();
+    if (!QTest::qWaitForWindowActive(&form)) qWarning("the window did not become active");
+    grid().setFocus();
+}
+
+void FormHarness::doubleClickCell(int r, int c) {
+    const QPoint at = grid().visualItemRect(item(r, c)).center();
+    QTest::mouseClick(grid().viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseDClick(grid().viewport(), Qt::LeftButton, Qt::NoModifier, at);
+}
+
+void FormHarness::chooseLanguage(int index) {
+    form.languageList().setCurrentIndex(index);
+}
+
+QStringList FormHarness::takeBoxTexts() {
+    QStringList texts;
+    for (const auto& box : boxes)
+        texts << box.second;
+    boxes.clear();
+    return texts;
 }
 
 }  // namespace velmora::ui::test

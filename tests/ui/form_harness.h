@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QPushButton>
 #include <QString>
+#include <QStringList>
 #include <string>
 #include <utility>
 #include <vector>
@@ -57,6 +58,14 @@ class FormHarness {
     std::string gridText();
     // Selects size option `index` by clicking it.
     void chooseSize(int index);
+    // Makes the window the active one, so that focus moves as it does for a user.
+    void activate();
+    // A real double click in the middle of cell (r, c).
+    void doubleClickCell(int r, int c);
+    // Picks `index` from the language list.
+    void chooseLanguage(int index);
+    // The texts of the boxes shown since the last call, and forgets them.
+    QStringList takeBoxTexts();
 };
 
 }  // namespace velmora::ui::test

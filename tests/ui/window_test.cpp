@@ -19,6 +19,7 @@
 #include "history/form_control.h"
 #include "model/workbench.h"
 #include "named_controls_port.h"
+#include "pencil_mark_box.h"
 #include "phase_colours.h"
 #include "size_frame.h"
 #include "statistics_panel.h"
@@ -196,7 +197,7 @@ class WindowTest : public QObject {
         QCOMPARE(c.frsize->selected(), 0);
         QCOMPARE(c.tbSelements->text(), QString("123456789"));
         QVERIFY(!h.form.statistics().statisticsBox()->isChecked());
-        QVERIFY(!h.form.pencilMarkEditor().isVisible());
+        QVERIFY(!h.form.pencilMarkBox().isVisible());
         QCOMPARE(h.grid().rowCount(), 9);
         QCOMPARE(h.grid().columnCount(), 9);
         QCOMPARE(h.gridText(), std::string(81, '.'));

@@ -2,8 +2,15 @@
 
 #include "history/form_control.h"
 #include "model/workbench.h"
+#include "texts/messages.h"
 
 namespace velmora {
+
+namespace {
+
+constexpr int kClearComputerMarks = 16;
+
+}  // namespace
 
 void ckbScribbleArea_Click(Workbench& wb) {
     wb.readSubsetSwitches();
@@ -12,6 +19,27 @@ void ckbScribbleArea_Click(Workbench& wb) {
     if (wb.fControl().Loading) return;
     pc.theCells->resetPossibilities();
     wb.gControl().refreshEntrygrid();
+    wb.gControl().bUnloadGrid();
+}
+
+void ckbmanualpencilmarks_Click(Workbench& wb, bool ticked) {
+    PuzzleControl& pc = wb.pc();
+    pc.manualPencilMarks = ticked;
+    if (wb.fControl().Loading) {
+        // The file's own marks stay; only the display box's availability follows.
+        wb.settings().setShowPencilMarksEnabled(!ticked);
+        return;
+    }
+    if (ticked) {
+        if (wb.messages().question(getMessage(kClearComputerMarks, pc.wLanguage)))
+            pc.theCells->ClearPencilMarks();
+        // Hand-kept marks are useless unseen, so the display cannot be switched off meanwhile.
+        pc.Scribbling = true;
+        wb.settings().setShowPencilMarks(true);
+        wb.settings().setShowPencilMarksEnabled(false);
+    } else {
+        wb.settings().setShowPencilMarksEnabled(true);
+    }
     wb.gControl().bUnloadGrid();
 }
 

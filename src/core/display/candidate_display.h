@@ -1,13 +1,19 @@
 // The boxes that govern the candidates: "Show Pencil Marks" (candidate lists on or off in the
-// grid) and "Simple Elimination only" (the basic rule alone, or the complex rules too).
+// grid), "Manual Pencil marks" (the candidates are the user's, edited by double click) and
+// "Simple Elimination only" (the basic rule alone, or the complex rules too). Each handler runs
+// whenever its box changes, by the user or by code; while a file loads it only sets its field.
 #pragma once
 
 namespace velmora {
 
 class Workbench;
 
-// The box was ticked or unticked (by the user or by code).
+// "Show Pencil Marks" was ticked or unticked. The technique switches and the statistics box
+// refresh the grid through this handler too.
 void ckbScribbleArea_Click(Workbench& wb);
+
+// "Manual Pencil marks" was ticked (`ticked`) or unticked.
+void ckbmanualpencilmarks_Click(Workbench& wb, bool ticked);
 
 // "Simple Elimination only" was ticked (`simpleOnly`) or unticked.
 void ckbExperimental_Click(Workbench& wb, bool simpleOnly);

@@ -58,10 +58,12 @@ int scells::pokeGrabs(int box) {
             }
         }
     };
-    sweep(rowMarks, pc.nRows, [&](int d, int k) -> scell& { return getCell(r0 + d, k); }, c0,
-          pc.nCols);
-    sweep(colMarks, pc.nCols, [&](int d, int k) -> scell& { return getCell(k, c0 + d); }, r0,
-          pc.nRows);
+    sweep(
+        rowMarks, pc.nRows, [&](int d, int k) -> scell& { return getCell(r0 + d, k); }, c0,
+        pc.nCols);
+    sweep(
+        colMarks, pc.nCols, [&](int d, int k) -> scell& { return getCell(k, c0 + d); }, r0,
+        pc.nRows);
     return total;
 }
 

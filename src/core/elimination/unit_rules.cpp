@@ -20,14 +20,15 @@ struct scells::UnitSets {
     // Candidates held by two or more open cells when the unit was read; removals only shrink it.
     std::uint32_t heldTwice = 0;
 
-    void countAtMost(int n) {
-        atMost.fill(0);
+    // Only counts up to `largest`, the biggest group size switched on, matter.
+    void countAtMost(int largest) {
+        std::fill_n(atMost.begin(), largest + 1, 0u);
         for (std::uint32_t ks = open; ks != 0; ks &= ks - 1) {
             const int k = std::countr_zero(ks);
             const int c = counts[static_cast<std::size_t>(k)];
-            atMost[static_cast<std::size_t>(std::clamp(c, 0, n))] |= candidateBit(k);
+            if (c <= largest) atMost[static_cast<std::size_t>(std::max(c, 0))] |= candidateBit(k);
         }
-        for (int c = 1; c <= n; ++c)
+        for (int c = 1; c <= largest; ++c)
             atMost[static_cast<std::size_t>(c)] |= atMost[static_cast<std::size_t>(c - 1)];
     }
 };
@@ -44,7 +45,6 @@ void scells::readUnit(UnitSets& u, int unit, int unitType) const {
         u.sets[static_cast<std::size_t>(k)] = cell.bPoss;
         u.counts[static_cast<std::size_t>(k)] = cell.countPossibilities;
     }
-    u.countAtMost(n_);
 }
 
 std::uint32_t scells::subsetSizes() const {
@@ -113,8 +113,11 @@ int scells::pokeDisjointSubsets(int target, int itype) {
 }
 
 int scells::disjointSubsets(UnitSets& u, std::uint32_t sizes) {
+    if (sizes == 0) return 0;
     Workbench& wb = module();
     const std::uint32_t all = allCandidates(n_);
+    const int largest = std::bit_width(sizes) - 1;
+    u.countAtMost(largest);
     int total = 0;
     for (std::uint32_t ks = u.open; ks != 0; ks &= ks - 1) {
         const int k = std::countr_zero(ks);
@@ -155,7 +158,7 @@ int scells::disjointSubsets(UnitSets& u, std::uint32_t sizes) {
                 total += r;
             }
         }
-        if (changed) u.countAtMost(n_);
+        if (changed) u.countAtMost(largest);
     }
     return total;
 }

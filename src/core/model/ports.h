@@ -74,6 +74,8 @@ class WindowSettings {
     virtual void setElementsText(const std::string& text) = 0;
     // Moves the phase highlight (light red) to the button of `phase`.
     virtual void highlightPhase(Phase phase) = 0;
+    // Ticks or clears the "Show Pencil Marks" box; a change runs the box's handler, as a click.
+    virtual void setShowPencilMarks(bool ticked) = 0;
     // Enables or disables the "Show Pencil Marks" box (disabled while marks are manual).
     virtual void setShowPencilMarksEnabled(bool enabled) = 0;
     // Shows a loaded file's options. Their handlers see Loading and skip their rebuilding; later

@@ -59,6 +59,7 @@ class FixedSettings : public WindowSettings {
     int difficulty() const override { return difficultyValue; }
     void setElementsText(const std::string& text) override { elementsText = text; }
     void highlightPhase(Phase phase) override { highlighted = phase; }
+    void setShowPencilMarks(bool ticked) override { pencilMarks = ticked; }
     void setShowPencilMarksEnabled(bool enabled) override { showPencilMarksEnabled = enabled; }
     void showLoadedOptions(const LoadedOptions& options) override {
         loaded = options;

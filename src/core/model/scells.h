@@ -88,8 +88,8 @@ class scells : public std::enable_shared_from_this<scells> {
     // unit. A rule that looked at a unit and removed nothing would remove nothing again until a
     // cell of it changes, so the pass skips it (candidates only shrink inside a pass).
     struct UnitChanges {
-        std::uint32_t grabs = 0;                // boxes, for the box-line rule
-        std::array<std::uint32_t, 3> mustBe{};  // by unit type, for hidden singles
+        std::uint32_t grabs = 0;                 // boxes, for the box-line rule
+        std::array<std::uint32_t, 3> mustBe{};   // by unit type, for hidden singles
         std::array<std::uint32_t, 3> subsets{};  // by unit type, for subsets and hidden pairs
     };
     void noteChanged(const scell& cell) {

@@ -45,8 +45,7 @@ const std::vector<std::int16_t>* equalKeyMoves(int n) {
         }
         return moves;
     }();
-    if (n < 0 || n > slist::kMaxCells || table[static_cast<std::size_t>(n)].empty())
-        return nullptr;
+    if (n < 0 || n > slist::kMaxCells || table[static_cast<std::size_t>(n)].empty()) return nullptr;
     return &table[static_cast<std::size_t>(n)];
 }
 

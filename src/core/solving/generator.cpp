@@ -14,12 +14,12 @@ int minGivens(int sgValue) {
 }
 
 int targetGivens(int n, int difficultyPercent, int sgValue) {
-    // Exact integer form of the rounding: the quotient has two decimals at most.
-    const int scaled = n * (100 - difficultyPercent);
-    int whole = scaled / 100;
-    const int rest = scaled % 100;
+    // Exact integer form of the rounding, in hundredths: the sum has two decimals at most.
+    const int hundredths = n * (100 - difficultyPercent) + 100 * minGivens(sgValue);
+    int whole = hundredths / 100;
+    const int rest = hundredths % 100;
     if (rest > 50 || (rest == 50 && whole % 2 != 0)) ++whole;
-    return whole + minGivens(sgValue);
+    return whole;
 }
 
 scells& makeBaseGrid(Workbench& wb) {

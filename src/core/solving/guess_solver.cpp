@@ -24,8 +24,7 @@ int guessSolve(Workbench& wb, const scell* sGuess, bool force) {
     if (block.Tries < kGuessCallLimit && guessing)
         block.sBar->setPanelText(2, "Iteration  " + std::to_string(block.Tries));
     if (block.Tries >= kGuessCallLimit) {
-        if (block.Tries == kGuessCallLimit)
-            block.sBar->setPanelText(2, kGiveUpText);
+        if (block.Tries == kGuessCallLimit) block.sBar->setPanelText(2, kGiveUpText);
         return 0;
     }
 

@@ -51,7 +51,8 @@ std::vector<int> CommandBench::values(bool givensOnly) {
 
 std::string CommandBench::text() {
     std::string t;
-    for (const int v : values()) t += v == 0 ? '.' : pc().elementChar(v);
+    for (const int v : values())
+        t += v == 0 ? '.' : pc().elementChar(v);
     return t;
 }
 

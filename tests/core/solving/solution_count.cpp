@@ -37,33 +37,81 @@ struct Counter {
         cells[i] = 0;
     }
 
+    std::uint32_t freeAt(int i) const {
+        const int r = i / n, c = i % n;
+        return ~(rows[r] | cols[c] | boxes[boxOf(r, c)]) & ((1u << n) - 1);
+    }
+    int cellOfUnit(int type, int unit, int k) const {
+        if (type == 0) return unit * n + k;
+        if (type == 1) return k * n + unit;
+        const int r = (unit / (n / boxCols)) * boxRows + k / boxCols;
+        const int c = (unit % (n / boxCols)) * boxCols + k % boxCols;
+        return r * n + c;
+    }
+
+    // Branches on whichever is narrower: the open cell with the fewest values, or the value
+    // with the fewest places in one unit.
     void search() {
         if (found >= limit) return;
-        // The empty cell with the fewest possible values.
-        int best = -1;
+        int bestCell = -1;
         std::uint32_t bestFree = 0;
         int bestCount = n + 1;
         for (int i = 0; i < n * n; ++i) {
             if (cells[i] != 0) continue;
-            const int r = i / n, c = i % n;
-            const std::uint32_t used = rows[r] | cols[c] | boxes[boxOf(r, c)];
-            const std::uint32_t free = ~used & ((1u << n) - 1);
+            const std::uint32_t free = freeAt(i);
             const int count = std::popcount(free);
+            if (count == 0) return;
             if (count < bestCount) {
-                best = i;
+                bestCell = i;
                 bestFree = free;
                 bestCount = count;
-                if (count <= 1) break;
             }
         }
-        if (best < 0) {
+        if (bestCell < 0) {
             ++found;
             return;
         }
+        int placeCount = n + 1;
+        int placeValue = 0;
+        std::vector<int> places;
+        if (bestCount > 1) {
+            for (int type = 0; type < 3 && placeCount > 1; ++type) {
+                for (int unit = 0; unit < n && placeCount > 1; ++unit) {
+                    std::uint32_t used = 0;
+                    std::vector<std::uint32_t> free(static_cast<std::size_t>(n));
+                    for (int k = 0; k < n; ++k) {
+                        const int i = cellOfUnit(type, unit, k);
+                        if (cells[i] != 0) used |= 1u << (cells[i] - 1);
+                        free[k] = cells[i] != 0 ? 0 : freeAt(i);
+                    }
+                    for (int v = 1; v <= n; ++v) {
+                        if (used & (1u << (v - 1))) continue;
+                        std::vector<int> at;
+                        for (int k = 0; k < n; ++k)
+                            if (free[k] & (1u << (v - 1))) at.push_back(cellOfUnit(type, unit, k));
+                        if (at.empty()) return;
+                        if (static_cast<int>(at.size()) < placeCount) {
+                            placeCount = static_cast<int>(at.size());
+                            placeValue = v;
+                            places = at;
+                        }
+                    }
+                }
+            }
+        }
+        if (placeCount < bestCount) {
+            for (const int i : places) {
+                if (found >= limit) return;
+                place(i, placeValue);
+                search();
+                unplace(i);
+            }
+            return;
+        }
         for (std::uint32_t f = bestFree; f != 0 && found < limit; f &= f - 1) {
-            place(best, std::countr_zero(f) + 1);
+            place(bestCell, std::countr_zero(f) + 1);
             search();
-            unplace(best);
+            unplace(bestCell);
         }
     }
 };

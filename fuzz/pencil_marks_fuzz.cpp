@@ -1,0 +1,102 @@
+// The pencil-mark editor with any typed text: a text with a character that is no element changes
+// nothing and names it in one message; any other text makes the cell's candidates exactly the
+// elements it holds. The editor opens with a double click, and one Undo restores the cell. The
+// first bytes choose the box shape, the cell, a value in it and custom element characters.
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "display/element_characters.h"
+#include "display/pencil_mark_editing.h"
+#include "fuzz_workbench.h"
+
+namespace {
+
+using velmora::fuzz::FuzzWorkbench;
+using velmora::fuzz::require;
+
+constexpr std::size_t kHeader = 4;
+
+struct CellState {
+    std::int16_t Trying;
+    bool Sure;
+    bool Original;
+    bool Entered;
+    std::uint32_t bPoss;
+    std::int16_t countPossibilities;
+    bool operator==(const CellState&) const = default;
+};
+
+CellState stateOf(const velmora::scell& c) {
+    return {c.Trying, c.Sure, c.Original, c.Entered, c.bPoss, c.countPossibilities};
+}
+
+// The candidates `text` asks for, found independently of the editor: nothing for a text with a
+// byte that is no element (blanks aside; non-ASCII bytes never are).
+std::optional<std::uint32_t> expectedMarks(std::string_view text, const std::string& elements) {
+    std::uint32_t marks = 0;
+    for (const char c : text) {
+        if (c == ' ') continue;
+        const auto b = static_cast<unsigned char>(c);
+        const char upper = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+        const std::size_t p = b < 0x80 ? elements.find(upper) : std::string::npos;
+        if (p == std::string::npos) return std::nullopt;
+        marks |= velmora::candidateBit(static_cast<int>(p));
+    }
+    return marks;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size < kHeader) return 0;
+    FuzzWorkbench bench(data[0]);
+    velmora::Workbench& wb = *bench.wb;
+    velmora::PuzzleControl& pc = bench.pc();
+    const int n = pc.nDim;
+    const int row = data[1] % n;
+    const int col = data[2] % n;
+    const int value = data[3] % (n + 1);
+    std::string_view text(reinterpret_cast<const char*>(data + kHeader), size - kHeader);
+
+    // Custom element characters come first, after a '\n', as the element box would take them.
+    const std::size_t split = text.find('\n');
+    if (split != std::string_view::npos) {
+        const velmora::ElementsCheck check =
+            velmora::checkElements(text.substr(0, split), pc.sElements);
+        pc.sElements = check.elements;
+        text.remove_prefix(split + 1);
+    }
+
+    pc.manualPencilMarks = true;
+    pc.Scribbling = true;
+    velmora::scell& cell = bench.cells().getCell(row, col);
+    if (value > 0) cell.putEntered(value);
+    const CellState before = stateOf(cell);
+
+    const auto look = velmora::EntryGrid_DblClick(wb, row, col);
+    require(look.has_value(), "the editor did not open with manual pencil marks on");
+    require(wb.fControl().undoCount() == 1, "opening the editor was not recorded for undo");
+    require(!cell.Sure, "the cell kept its value in the editor");
+    const CellState opened = stateOf(cell);
+    const int messagesBefore = bench.messages.shown;
+
+    const bool applied = velmora::applyPencilMarkText(wb, row, col, text);
+    const auto expected = expectedMarks(text, pc.sElements.substr(0, static_cast<std::size_t>(n)));
+    require(applied == expected.has_value(), "the editor and the element characters disagree");
+    if (!applied) {
+        require(bench.messages.shown == messagesBefore + 1, "a refused text gave no message");
+        require(stateOf(cell) == opened, "a refused text changed the cell");
+    } else {
+        require(bench.messages.shown == messagesBefore, "an accepted text gave a message");
+        require(cell.bPoss == *expected, "the cell's candidates are not the text's elements");
+        require(cell.countPossibilities == velmora::bitCount(cell.bPoss),
+                "the candidate count is wrong");
+    }
+
+    wb.fControl().unDo();
+    require(stateOf(cell) == before, "Undo did not restore the cell from before the double click");
+    return 0;
+}

@@ -1,0 +1,61 @@
+#include "grid_picture.h"
+
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
+
+#include "cell_painting.h"
+#include "entry_grid.h"
+
+namespace velmora::ui {
+
+QSize GridPicture::size() const {
+    int width = 0;
+    for (int c = 0; c < grid_.columnCount(); ++c)
+        width += grid_.columnWidth(c);
+    int height = 0;
+    for (int r = 0; r < grid_.rowCount(); ++r)
+        height += grid_.rowHeight(r);
+    return {width, height};
+}
+
+void GridPicture::paint(QPainter& painter) const {
+    painter.save();
+    // The table's own grid-line colour, so the lines match the screen's.
+    QStyleOption option;
+    option.initFrom(&grid_);
+    const QColor lines = QColor::fromRgba(static_cast<QRgb>(
+        grid_.style()->styleHint(QStyle::SH_Table_GridLineColor, &option, &grid_)));
+    const QSize whole = size();
+    const bool wrap = grid_.wordWrap();
+    int y = 0;
+    for (int r = 0; r < grid_.rowCount(); ++r) {
+        const int h = grid_.rowHeight(r);
+        int x = 0;
+        for (int c = 0; c < grid_.columnCount(); ++c) {
+            const int w = grid_.columnWidth(c);
+            // As on screen: the cell leaves its last column and row of pixels to the grid lines.
+            paintCell(painter, QRect(x, y, w - 1, h - 1),
+                      cellLookOf(grid_.model()->index(r, c), grid_.font(), grid_.palette()), wrap);
+            x += w;
+        }
+        y += h;
+    }
+    // Lines as one-pixel rectangles: they land on whole pixels on screen and on paper alike.
+    int x = 0;
+    for (int c = 0; c < grid_.columnCount(); ++c) {
+        x += grid_.columnWidth(c);
+        painter.fillRect(QRect(x - 1, 0, 1, whole.height()), lines);
+    }
+    y = 0;
+    for (int r = 0; r < grid_.rowCount(); ++r) {
+        y += grid_.rowHeight(r);
+        painter.fillRect(QRect(0, y - 1, whole.width(), 1), lines);
+    }
+    // On screen the widget's frame closes the grid at its left and top; on paper a line does.
+    painter.fillRect(QRect(0, 0, 1, whole.height()), lines);
+    painter.fillRect(QRect(0, 0, whole.width(), 1), lines);
+    painter.restore();
+}
+
+}  // namespace velmora::ui
