@@ -1,5 +1,6 @@
 // A status bar for the command line: keeps the three panel texts and shows them as one line on
-// a terminal, redrawn in place with a carriage return and at most ten times a second.
+// a terminal, redrawn in place with a carriage return; the busy panel 2 at most ten times a
+// second.
 #pragma once
 
 #include <array>

@@ -1,5 +1,8 @@
 #include "solving/command_bench.h"
 
+#include <cctype>
+#include <cstdio>
+
 #include "model/size_options.h"
 
 namespace velmora::test {
@@ -54,6 +57,20 @@ std::string CommandBench::text() {
     for (const int v : values())
         t += v == 0 ? '.' : pc().elementChar(v);
     return t;
+}
+
+bool readProgress(const std::string& text, Progress& progress) {
+    int used = 0;
+    const int read = std::sscanf(text.c_str(), "%d/%d after %d attempts%n", &progress.givens,
+                                 &progress.target, &progress.attempts, &used);
+    return read == 3 && used == static_cast<int>(text.size()) && std::isdigit(text[0]) != 0;
+}
+
+bool isTextAndNumber(const std::string& text, const std::string& prefix) {
+    if (text.size() <= prefix.size() || text.compare(0, prefix.size(), prefix) != 0) return false;
+    for (std::size_t i = prefix.size(); i < text.size(); ++i)
+        if (!std::isdigit(static_cast<unsigned char>(text[i]))) return false;
+    return true;
 }
 
 }  // namespace velmora::test

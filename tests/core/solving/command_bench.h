@@ -54,4 +54,15 @@ struct CommandBench {
     std::string text();
 };
 
+// A progress text "33/28 after 2 attempts", taken apart; false for any other text.
+struct Progress {
+    int givens = 0;
+    int target = 0;
+    int attempts = 0;
+};
+bool readProgress(const std::string& text, Progress& progress);
+
+// True when `text` is `prefix` followed by one or more digits and nothing else.
+bool isTextAndNumber(const std::string& text, const std::string& prefix);
+
 }  // namespace velmora::test

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <regex>
 
 #include "history/form_control.h"
 #include "solving/command_bench.h"
@@ -208,8 +207,7 @@ TEST(Generate, LeavesTheUserReadyToSolve) {
     EXPECT_FALSE(bench.pc().Generate);
     EXPECT_EQ(bench.pc().difficultyPercent, 60);
     EXPECT_EQ(bench.status.panel(1), "Try to solve this puzzle manually or click Solve");
-    EXPECT_TRUE(
-        std::regex_match(bench.status.panel(2), std::regex(R"(Found a genuine Sudoku!\d+)")));
+    EXPECT_TRUE(test::isTextAndNumber(bench.status.panel(2), "Found a genuine Sudoku!"));
     EXPECT_EQ(bench.status.panel(3), "Now its your turn..");
     EXPECT_TRUE(contains(bench.status.history(1), "Generating a new puzzle...."));
     EXPECT_EQ(bench.cells().SolvedStatus, 0);
