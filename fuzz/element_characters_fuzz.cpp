@@ -35,7 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(check.elements.size() == current.size(), "accepted elements of the wrong length");
     for (const char c : check.elements) {
         const auto b = static_cast<unsigned char>(c);
-        require(b < 0x80 && !(c >= 'a' && c <= 'z'), "an accepted element the grid cannot show");
+        require(b >= 0x20 && b < 0x7f && !(c >= 'a' && c <= 'z'),
+                "an accepted element the grid cannot show");
     }
     const velmora::ElementsCheck again = velmora::checkElements(check.elements, current);
     require(again.accepted && again.elements == check.elements,

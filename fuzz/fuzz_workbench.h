@@ -3,8 +3,8 @@
 #pragma once
 
 #include <cstdint>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <string>
 

@@ -103,8 +103,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(status == 0 || status == 1, "solve exited with an unexpected status");
 
     std::istringstream convertIn(input);
-    const int converted =
-        velmora::cli::runCli({"convert", "--box", box}, convertIn, out, err);
+    const int converted = velmora::cli::runCli({"convert", "--box", box}, convertIn, out, err);
     require(converted >= 0 && converted <= 2, "convert exited with an unexpected status");
     return 0;
 }

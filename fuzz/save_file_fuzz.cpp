@@ -1,6 +1,6 @@
 // The save-file reader and install step with whole files from anywhere: each is loaded or
 // refused, a refused one leaves the puzzle on screen as it was, and a loaded one saves back to a
-// file that loads to the same puzzle and saves to the same bytes.
+// file that loads to the same puzzle and saves to the same bytes, and can be hinted and solved.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -10,6 +10,7 @@
 #include "savefile/save_commands.h"
 #include "savefile/save_file_io.h"
 #include "savefile/save_text_writer.h"
+#include "solving/commands.h"
 
 namespace {
 
@@ -58,5 +59,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(second.messages.shown == 0, "a file the program wrote gave a message");
     requireSameCells(first.cells(), second.cells());
     require(savedText(second) == saved, "saving a reloaded file gave other bytes");
+
+    // What a user does next with a shared file: a hint, then Solve (with brute force when the
+    // file ticks it; the search gives up at its call limit).
+    velmora::cbhint_Click(*first.wb);
+    first.settings.brute = first.pc().guessingEnabled;
+    velmora::cbSolve_Click(*first.wb);
     return 0;
 }

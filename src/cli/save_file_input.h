@@ -15,11 +15,11 @@ bool isSaveFileLine(std::string_view line);
 
 // The input up to and including its first non-empty line.
 struct InputStart {
-    bool saveFile = false;      // that line is a save file's
-    bool empty = true;          // the input has no non-empty line
+    bool saveFile = false;  // that line is a save file's
+    bool empty = true;      // the input has no non-empty line
     bool firstLineTooLong = false;
-    std::string firstLine;      // without its line feed; cut short when too long
-    int lineNumber = 0;         // of firstLine
+    std::string firstLine;  // without its line feed; cut short when too long
+    int lineNumber = 0;     // of firstLine
     // The bytes read so far, as a save file's start. An over-long line stays one character over
     // the limit, so the save-file reader refuses it; past the largest save file nothing more is
     // kept, so the start alone is too large.

@@ -9,6 +9,21 @@
 
 namespace velmora::ui {
 
+namespace {
+
+// The colour `role` of `it`, or kNoColour when there is no item or it has no such colour.
+Colour itemColour(const QTableWidgetItem* it, Qt::ItemDataRole role) {
+    const QVariant v = it ? it->data(role) : QVariant();
+    return v.isValid() ? fromQColor(v.value<QBrush>().color()) : kNoColour;
+}
+
+// The font of `it` if it has its own, otherwise `fallback`, the grid's.
+QFont itemFont(const QTableWidgetItem* it, const QFont& fallback) {
+    return it->data(Qt::FontRole).isValid() ? it->font() : fallback;
+}
+
+}  // namespace
+
 EntryGrid::EntryGrid(QWidget* parent) : QTableWidget(parent) {
     setObjectName("EntryGrid");
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -90,10 +105,7 @@ QTableWidgetItem* EntryGrid::currentForWriting() {
 }
 
 Colour EntryGrid::cellBackColor() const {
-    const QTableWidgetItem* it = current();
-    if (!it) return kNoColour;
-    const QVariant v = it->data(Qt::BackgroundRole);
-    return v.isValid() ? fromQColor(v.value<QBrush>().color()) : kNoColour;
+    return itemColour(current(), Qt::BackgroundRole);
 }
 
 void EntryGrid::setCellBackColor(Colour c) {
@@ -101,10 +113,7 @@ void EntryGrid::setCellBackColor(Colour c) {
 }
 
 Colour EntryGrid::cellForeColor() const {
-    const QTableWidgetItem* it = current();
-    if (!it) return kNoColour;
-    const QVariant v = it->data(Qt::ForegroundRole);
-    return v.isValid() ? fromQColor(v.value<QBrush>().color()) : kNoColour;
+    return itemColour(current(), Qt::ForegroundRole);
 }
 
 void EntryGrid::setCellForeColor(Colour c) {
@@ -119,7 +128,7 @@ std::string EntryGrid::cellFontName() const {
 
 void EntryGrid::setCellFontName(const std::string& name) {
     if (QTableWidgetItem* it = currentForWriting()) {
-        QFont f = it->data(Qt::FontRole).isValid() ? it->font() : font();
+        QFont f = itemFont(it, font());
         f.setFamily(QString::fromStdString(name));
         it->setFont(f);
     }
@@ -133,7 +142,7 @@ double EntryGrid::cellFontSize() const {
 
 void EntryGrid::setCellFontSize(double points) {
     if (QTableWidgetItem* it = currentForWriting()) {
-        QFont f = it->data(Qt::FontRole).isValid() ? it->font() : font();
+        QFont f = itemFont(it, font());
         f.setPointSizeF(points);
         it->setFont(f);
     }

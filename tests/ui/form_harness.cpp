@@ -4,8 +4,6 @@
 #include <QComboBox>
 #include <QRadioButton>
 #include <QTest>
-#include <fstream>
-#include <sstream>
 
 #include "command_column.h"
 #include "entry_grid.h"
@@ -13,20 +11,6 @@
 #include "status_panels.h"
 
 namespace velmora::ui::test {
-
-std::vector<Sample> loadSamples(const std::string& fileName) {
-    std::ifstream in(std::string(VELMORA_TEST_DATA) + "/" + fileName);
-    std::vector<Sample> samples;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (line.empty() || line[0] == '#') continue;
-        std::istringstream fields(line);
-        Sample s;
-        fields >> s.puzzle >> s.solution;
-        samples.push_back(s);
-    }
-    return samples;
-}
 
 void prepareApplication() {
     QApplication::setStyle("Fusion");
@@ -134,6 +118,10 @@ QStringList FormHarness::takeBoxTexts() {
         texts << box.second;
     boxes.clear();
     return texts;
+}
+
+QColor buttonColour(QPushButton* button) {
+    return button->palette().color(QPalette::Button);
 }
 
 }  // namespace velmora::ui::test

@@ -1,5 +1,6 @@
 // A main window for the UI tests: message boxes are answered here and recorded, and the grid is
-// read and typed into through the widget, as a user would.
+// read and typed into through the widget, as a user would. The sample puzzles come from the core
+// tests' support (velmora::test::loadSamples).
 #pragma once
 
 #include <QColor>
@@ -13,18 +14,15 @@
 
 #include "main_form.h"
 #include "message_box_port.h"
+#include "model/workbench.h"
+#include "support/puzzle_fixture.h"
 
 class QTableWidgetItem;
 
 namespace velmora::ui::test {
 
-struct Sample {
-    std::string puzzle;
-    std::string solution;
-};
-
-// The puzzles of a file in tests/data.
-std::vector<Sample> loadSamples(const std::string& fileName);
+using velmora::test::loadSamples;
+using velmora::test::SamplePuzzle;
 
 // The look every test runs with.
 void prepareApplication();
@@ -38,6 +36,8 @@ class FormHarness {
     std::vector<std::pair<MessageBoxPort::Kind, QString>> boxes;
     bool answer = true;
 
+    Workbench& wb() { return form.workbench(); }
+    scell& cell(int r, int c) { return wb().theCells().getCell(r, c); }
     EntryGrid& grid() { return form.entryGrid(); }
     CommandColumn& column() { return form.commands(); }
     QTableWidgetItem* item(int r, int c);
@@ -67,5 +67,8 @@ class FormHarness {
     // The texts of the boxes shown since the last call, and forgets them.
     QStringList takeBoxTexts();
 };
+
+// The colour a push button is painted in: the phase highlight or the normal colour.
+QColor buttonColour(QPushButton* button);
 
 }  // namespace velmora::ui::test

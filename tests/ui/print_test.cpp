@@ -25,7 +25,7 @@ const QColor kPaper(1, 2, 3);
 // The first sample of `file` at size option `option`, with a solution value and candidates.
 void fill(FormHarness& h, int option, const char* file) {
     h.chooseSize(option);
-    const Sample sample = loadSamples(file).at(0);
+    const SamplePuzzle sample = loadSamples(file).at(0);
     h.typeGrid(sample.puzzle);
     h.click(h.column().cbenterSolution);
     const std::size_t open = sample.puzzle.find('.');
@@ -60,17 +60,7 @@ class PrintTest : public QObject {
   private slots:
     void initTestCase() { prepareApplication(); }
 
-    void thePictureHasTheGridsSize() {
-        FormHarness h;
-        for (int option : {0, 9}) {
-            h.chooseSize(option);
-            const QSize size = GridPicture(h.grid()).size();
-            QCOMPARE(size, QSize(h.grid().cellAreaWidth(), h.grid().cellAreaHeight()));
-            QCOMPARE(paintedArea(paintedPicture(h.grid())), QRect(QPoint(0, 0), size));
-        }
-    }
-
-    void thePictureShowsWhatTheScreenShows() {
+    void thePictureHasTheGridsSizeAndShowsWhatTheScreenShows() {
         for (const auto& [option, file] :
              {std::pair{0, "singles-3x3.txt"}, std::pair{9, "singles-3x6.txt"}}) {
             FormHarness h;
@@ -81,6 +71,10 @@ class PrintTest : public QObject {
             const QImage screen =
                 h.grid().viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
             const QImage paper = paintedPicture(h.grid());
+            // The picture has the grid's size and is painted all over.
+            const QSize size(h.grid().cellAreaWidth(), h.grid().cellAreaHeight());
+            QCOMPARE(paper.size(), size);
+            QCOMPARE(paintedArea(paper), QRect(QPoint(0, 0), size));
             // Everything but the entry cursor's cell and the outline where the screen has the
             // widget's frame.
             const QRect cursor = h.grid().visualItemRect(h.item(n - 1, n - 1));
@@ -120,7 +114,7 @@ class PrintTest : public QObject {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(dir.filePath("grid.pdf"));
-        QVERIFY(printOrReport(printer, h.grid(), h.form.workbench()));
+        QVERIFY(printOrReport(printer, h.grid(), h.wb()));
         QVERIFY(h.boxes.empty());
         // One printer unit per screen pixel, so the picture keeps its size.
         QCOMPARE(printer.resolution(), qRound(h.grid().dpiY()));
@@ -139,10 +133,10 @@ class PrintTest : public QObject {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(dir.filePath("no such folder/grid.pdf"));
-        QVERIFY(!printOrReport(printer, h.grid(), h.form.workbench()));
+        QVERIFY(!printOrReport(printer, h.grid(), h.wb()));
         QCOMPARE(h.takeBoxTexts(), QStringList{printFailedMessage(0)});
         h.chooseLanguage(1);
-        QVERIFY(!printOrReport(printer, h.grid(), h.form.workbench()));
+        QVERIFY(!printOrReport(printer, h.grid(), h.wb()));
         QCOMPARE(h.takeBoxTexts(), QStringList{printFailedMessage(1)});
         QVERIFY(printFailedMessage(1) != printFailedMessage(0));
         QCOMPARE(printFailedMessage(2), printFailedMessage(0));

@@ -15,7 +15,7 @@
 #include "entry_grid.h"
 #include "form_harness.h"
 #include "history/form_control.h"
-#include "model/workbench.h"
+#include "model/size_options.h"
 #include "pencil_mark_box.h"
 #include "qt_file_dialogs.h"
 #include "savefile/file_dialogs.h"
@@ -24,10 +24,6 @@
 namespace velmora::ui::test {
 
 namespace {
-
-const char* const kSamples[] = {
-    "singles-3x3.txt", "singles-4x4.txt", "singles-2x2.txt", "singles-2x3.txt", "singles-3x4.txt",
-    "singles-2x4.txt", "singles-2x5.txt", "singles-3x5.txt", "singles-2x6.txt", "singles-3x6.txt"};
 
 // Everything the window shows of a puzzle and its options, and the model's cells behind it.
 struct Picture {
@@ -40,21 +36,15 @@ struct Picture {
 Picture take(FormHarness& h) {
     Picture p;
     const int n = h.grid().rowCount();
-    const scells& grid = h.form.workbench().theCells();
+    const scells& grid = h.wb().theCells();
     for (int r = 0; r < n; ++r) {
         for (int c = 0; c < n; ++c) {
             const scell& s = grid.getCell(r, c);
-            p.cells << QString("%1,%2 %3 %4 %5 %6 %7 | %8%9%10 %11 %12")
-                           .arg(r)
-                           .arg(c)
-                           .arg(h.text(r, c), h.background(r, c).name(), h.foreground(r, c).name(),
-                                h.font(r, c).family())
-                           .arg(h.font(r, c).pointSizeF())
-                           .arg(s.Sure)
-                           .arg(s.Original)
-                           .arg(s.Entered)
-                           .arg(s.Sure ? s.Trying : 0)
-                           .arg(s.bPoss);
+            p.cells << QString::asprintf(
+                "%d,%d %s %s %s %s %g | %d%d%d %d %u", r, c, qPrintable(h.text(r, c)),
+                qPrintable(h.background(r, c).name()), qPrintable(h.foreground(r, c).name()),
+                qPrintable(h.font(r, c).family()), h.font(r, c).pointSizeF(), s.Sure, s.Original,
+                s.Entered, s.Sure ? s.Trying : 0, s.bPoss);
         }
     }
     CommandColumn& c = h.column();
@@ -78,7 +68,10 @@ QString describe(const Picture& a, const Picture& b) {
 // pencil marks with one cell's marks edited by hand.
 void halfSolve(FormHarness& h, int option) {
     h.chooseSize(option);
-    const Sample sample = loadSamples(kSamples[option]).at(0);
+    const SizeOption& o = kSizeOptions[static_cast<std::size_t>(option)];
+    const SamplePuzzle sample =
+        loadSamples("singles-" + std::to_string(o.nRows) + "x" + std::to_string(o.nCols) + ".txt")
+            .at(0);
     h.typeGrid(sample.puzzle);
     h.click(h.column().cbenterSolution);
     const int n = h.grid().rowCount();
@@ -106,17 +99,21 @@ class SaveLoadTest : public QObject {
         QStandardPaths::setTestModeEnabled(true);
     }
 
-    void dialogsHaveTheirTitlesFiltersAndFolder() {
+    void dialogsHaveTheirTitlesFiltersAndFolderAndCancelChangesNothing() {
         FormHarness h;
-        QuietFileDialogs cancel;
-        cancel.folder = std::filesystem::path(
-            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());
-        h.form.workbench().fControl().setFileDialogs(cancel);
-        const QString saved =
-            QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
-                .filePath("saved");
+        // The window's own folder is the user's data folder, with its "saved" made on demand.
+        const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        QDir(data).removeRecursively();
+        QCOMPARE(QString::fromStdString(h.form.fileDialogs().programFolder().string()), data);
+        const QString saved = QDir(data).filePath("saved");
+        QVERIFY(QDir(saved).exists());
         QDir(saved).removeRecursively();
 
+        QuietFileDialogs cancel;
+        cancel.folder = data.toStdString();
+        h.wb().fControl().setFileDialogs(cancel);
+        h.typeAt(0, 0, "5");
+        const Picture before = take(h);
         h.click(h.column().cbSave);
         auto save = h.form.fileDialogs().makeDialog(cancel.lastRequest, true);
         QCOMPARE(save->windowTitle(), QString("Save Current Puzzle"));
@@ -125,8 +122,8 @@ class SaveLoadTest : public QObject {
         QCOMPARE(save->defaultSuffix(), QString("svl"));
         QCOMPARE(save->acceptMode(), QFileDialog::AcceptSave);
         QVERIFY(!save->testOption(QFileDialog::DontConfirmOverwrite));
+        QVERIFY(QDir(saved).exists());  // made again by the Save command
         QCOMPARE(QDir(save->directory()).canonicalPath(), QDir(saved).canonicalPath());
-        QVERIFY(QDir(saved).exists());
 
         h.click(h.column().cbLoad);
         auto load = h.form.fileDialogs().makeDialog(cancel.lastRequest, false);
@@ -134,31 +131,9 @@ class SaveLoadTest : public QObject {
         QCOMPARE(load->nameFilters(), save->nameFilters());
         QCOMPARE(load->acceptMode(), QFileDialog::AcceptOpen);
         QCOMPARE(load->fileMode(), QFileDialog::ExistingFile);
-        QVERIFY(h.boxes.empty());
-    }
-
-    void theWindowsOwnFolderIsTheUsersDataFolder() {
-        FormHarness h;
-        const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-        QDir(data).removeRecursively();
-        const auto folder = h.form.fileDialogs().programFolder();
-        QCOMPARE(QString::fromStdString(folder.string()), data);
-        QVERIFY(QDir(data).exists("saved"));
-    }
-
-    void cancellingChangesNothing() {
-        FormHarness h;
-        QTemporaryDir dir;
-        QuietFileDialogs cancel;
-        cancel.folder = dir.path().toStdString();
-        h.form.workbench().fControl().setFileDialogs(cancel);
-        h.typeAt(0, 0, "5");
-        const Picture before = take(h);
-        h.click(h.column().cbSave);
-        h.click(h.column().cbLoad);
         QVERIFY(take(h) == before);
         QVERIFY(h.boxes.empty());
-        QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+        QVERIFY(QDir(saved).entryList(QDir::Files).isEmpty());
     }
 
     void halfSolvedPuzzleComesBackInEveryBoxShape_data() {
@@ -175,7 +150,7 @@ class SaveLoadTest : public QObject {
         h.activate();
         QuietFileDialogs dialogs;
         dialogs.folder = dir.path().toStdString();
-        h.form.workbench().fControl().setFileDialogs(dialogs);
+        h.wb().fControl().setFileDialogs(dialogs);
         h.chooseLanguage(option % 3);
         halfSolve(h, option);
         if (option == 0) {
@@ -184,7 +159,7 @@ class SaveLoadTest : public QObject {
             h.column().tbSelements->setText("abcdefghi");
             h.grid().setFocus();
             QCOMPARE(h.column().tbSelements->text(), QString("ABCDEFGHI"));
-            h.form.workbench().gControl().bUnloadGrid();
+            h.wb().gControl().bUnloadGrid();
         }
         if (option == 3) h.click(h.column().ckbTrial);
         const Picture before = take(h);
@@ -207,7 +182,7 @@ class SaveLoadTest : public QObject {
         QVERIFY2(after == before, qPrintable(describe(after, before)));
         QVERIFY2(h.boxes.empty(), qPrintable(h.takeBoxTexts().join(" | ")));
         QVERIFY(!h.column().cbUndo->isEnabled());
-        QVERIFY(!h.form.workbench().fControl().Loading);
+        QVERIFY(!h.wb().fControl().Loading);
     }
 };
 

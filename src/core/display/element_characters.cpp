@@ -11,7 +11,8 @@ namespace {
 
 constexpr int kCharactersNeeded = 3;
 
-// One character per code point: ASCII kept, anything else '?'.
+// One character per code point: printable ASCII kept, anything else '?' (a line feed among the
+// elements would also break the save file's line).
 std::string toElementCharacters(std::string_view utf8) {
     std::string out;
     for (std::size_t i = 0; i < utf8.size();) {
@@ -24,7 +25,7 @@ std::string toElementCharacters(std::string_view utf8) {
         } else if (b >= 0xc0) {
             len = 2;
         }
-        if (b < 0x80) {
+        if (b >= 0x20 && b < 0x7f) {
             out += (b >= 'a' && b <= 'z') ? static_cast<char>(b - 'a' + 'A') : static_cast<char>(b);
         } else {
             out += '?';

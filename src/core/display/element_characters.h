@@ -12,8 +12,8 @@ struct ElementsCheck {
 };
 
 // Checks `typed` (UTF-8) against the current element string: only the number of characters
-// counts. Accepted characters are raised to upper case; a character outside ASCII, which the
-// grid could not show in one cell of the one-byte element string, becomes '?'.
+// counts. Accepted characters are raised to upper case; a character outside printable ASCII,
+// which the grid could not show in one cell of the one-byte element string, becomes '?'.
 ElementsCheck checkElements(std::string_view typed, const std::string& current);
 
 // The box's complaint about a wrong length: the needed count, a blank and message 3.

@@ -66,20 +66,18 @@ bool FormControl::swapTop(std::vector<scell>& from, bool toRedo) {
 }
 
 void FormControl::unDo() {
-    if (undoStack_.empty()) return;
-    const scell entry = undoStack_.back();
-    const bool restored = swapTop(undoStack_, true);
-    if (undoStack_.empty()) greyUndo(true);
-    pControl->theCells->resetPossibilities();
-    module_->gControl().bUnloadGrid();
-    if (restored) module_->gControl().setCursor(entry.meRow, entry.meCol);
+    replayTop(undoStack_, true);
 }
 
 void FormControl::reDo() {
-    if (redoStack_.empty()) return;
-    const scell entry = redoStack_.back();
-    const bool restored = swapTop(redoStack_, false);
-    if (redoStack_.empty()) greyRedo(true);
+    replayTop(redoStack_, false);
+}
+
+void FormControl::replayTop(std::vector<scell>& from, bool toRedo) {
+    if (from.empty()) return;
+    const scell entry = from.back();
+    const bool restored = swapTop(from, toRedo);
+    if (from.empty()) toRedo ? greyUndo(true) : greyRedo(true);
     pControl->theCells->resetPossibilities();
     module_->gControl().bUnloadGrid();
     if (restored) module_->gControl().setCursor(entry.meRow, entry.meCol);

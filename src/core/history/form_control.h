@@ -60,6 +60,9 @@ class FormControl {
     // Copies the top entry of `from` into its grid cell, saving the cell's state on the other
     // stack; false when the entry has no cell in the current grid (it is dropped).
     bool swapTop(std::vector<scell>& from, bool toRedo);
+    // Undo (from the undo stack, toRedo) or Redo: swaps the top entry in, greys the emptied
+    // stack's button, recomputes and redraws, and puts the cursor on the restored cell.
+    void replayTop(std::vector<scell>& from, bool toRedo);
 
     Workbench* module_;
     QuietFileDialogs quietDialogs_;

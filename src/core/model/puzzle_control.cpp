@@ -7,7 +7,11 @@ namespace velmora {
 
 void PuzzleControl::SizeIt() {
     const int selected = module->settings().selectedSizeOption();
-    if (selected >= 0) sgValue = selected;
+    applySizeOption(selected >= 0 ? selected : sgValue);
+}
+
+void PuzzleControl::applySizeOption(int option) {
+    sgValue = option;
     if (sgValue >= 0 && sgValue < static_cast<int>(kSizeOptions.size())) {
         const SizeOption& o = kSizeOptions[static_cast<std::size_t>(sgValue)];
         nRows = static_cast<std::int16_t>(o.nRows);

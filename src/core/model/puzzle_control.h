@@ -78,6 +78,9 @@ class PuzzleControl {
 
     // Reads the selected size option and sets geometry and font sizes from it.
     void SizeIt();
+    // Makes `option` (sgValue) the size option and, when it is one of the ten, sets geometry and
+    // font sizes from it; nDim follows the box shape.
+    void applySizeOption(int option);
     void init(FormControl* fc, GridView* gc);
     // The character of element v (1..N), or '?' for a value outside the element string.
     char elementChar(int v) const;

@@ -3,7 +3,6 @@
 #include <bit>
 #include <memory>
 
-#include "model/size_options.h"
 #include "model/workbench.h"
 
 namespace velmora {
@@ -44,15 +43,7 @@ void installSaveFile(Workbench& wb, const SaveFileContents& contents) {
 
     // What SizeIt makes of the selected option, set here without waiting for the window to
     // select it.
-    const SizeOption& o = kSizeOptions[static_cast<std::size_t>(contents.sizeOption)];
-    next->sgValue = contents.sizeOption;
-    next->nRows = static_cast<std::int16_t>(o.nRows);
-    next->nCols = static_cast<std::int16_t>(o.nCols);
-    next->nRowsofBoxes = static_cast<std::int16_t>(o.nRowsofBoxes);
-    next->nColsofBoxes = static_cast<std::int16_t>(o.nColsofBoxes);
-    next->cFontSize = o.cFontSize;
-    next->cMaybeFontSize = o.cMaybeFontSize;
-    next->nDim = static_cast<std::int16_t>(o.nRows * o.nCols);
+    next->applySizeOption(contents.sizeOption);
 
     // The stacked grids refer to the old configuration, which goes now.
     Statsblock& stats = wb.sBlock();

@@ -53,14 +53,14 @@ std::string lowerAscii(std::string_view s) {
     return out;
 }
 
-// The element characters hold one byte each and only what the grid can show: ASCII in upper
-// case, anything else '?', as the element-characters box keeps them.
+// The element characters hold one byte each and only what the grid can show: printable ASCII
+// in upper case, anything else '?', as the element-characters box keeps them.
 std::string elementCharacters(std::string_view latin1) {
     std::string out;
     out.reserve(latin1.size());
     for (const char c : latin1) {
         const auto b = static_cast<unsigned char>(c);
-        if (b >= 0x80) {
+        if (b < 0x20 || b >= 0x7f) {
             out += '?';
         } else {
             out += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;

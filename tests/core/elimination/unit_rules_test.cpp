@@ -27,10 +27,13 @@ class UnitRules : public ::testing::Test {
     scells& grid = bench.cells();
     void SetUp() override { bench.pc().Experimental = true; }
     scell& at(int r, int c) { return grid.getCell(r, c); }
-    // Row 0 with every cell open and holding all nine candidates.
-    void openRow() {
-        for (int c = 0; c < 9; ++c)
-            setCandidates(at(0, c), {1, 2, 3, 4, 5, 6, 7, 8, 9});
+    // Row 0 holds 4..9 in (0,3)..(0,8); (0,0) and (0,1) are the naked pair {1,4}, (0,2) {1,4,6}.
+    void nakedPairRow() {
+        for (int c = 3; c < 9; ++c)
+            at(0, c).putSure(c + 1);
+        setCandidates(at(0, 0), {1, 4});
+        setCandidates(at(0, 1), {1, 4});
+        setCandidates(at(0, 2), {1, 4, 6});
     }
 };
 
@@ -46,27 +49,25 @@ TEST_F(UnitRules, HiddenSingleForcesTheOnlyPlaceButReportsNothing) {
 }
 
 TEST_F(UnitRules, NakedPairClearsTheRestOfTheUnitAndIsCounted) {
-    openRow();
-    for (int c = 3; c < 9; ++c)
-        at(0, c).putSure(c + 1);  // values 4..9 placed
-    setCandidates(at(0, 0), {1, 4});
-    setCandidates(at(0, 1), {1, 4});
-    setCandidates(at(0, 2), {1, 4, 6});
+    nakedPairRow();
     EXPECT_EQ(grid.pokeDisjointSubsets(0, kRow), 2);
     EXPECT_EQ(candidatesOf(at(0, 2)), std::vector<int>({6}));
     EXPECT_EQ(bench.wb->neSubsets[1], 2);
 }
 
-TEST_F(UnitRules, SwitchedOffSubsetSizesDoNothing) {
+TEST_F(UnitRules, SwitchedOffSubsetSizesAndSimpleEliminationDoNothing) {
+    nakedPairRow();
     bench.settings.subsets[1] = false;
     bench.wb->readSubsetSwitches();
-    for (int c = 3; c < 9; ++c)
-        at(0, c).putSure(c + 1);
-    setCandidates(at(0, 0), {1, 4});
-    setCandidates(at(0, 1), {1, 4});
-    setCandidates(at(0, 2), {1, 4, 6});
     EXPECT_EQ(grid.pokeDisjointSubsets(0, kRow), 0);
     EXPECT_EQ(at(0, 2).countPossibilities, 3);
+
+    bench.settings.subsets[1] = true;
+    bench.wb->readSubsetSwitches();
+    bench.pc().Experimental = false;
+    EXPECT_EQ(grid.pokeUnitSubsets(0, kRow), 0);
+    bench.pc().solving = true;  // the solver always uses the switched-on rules
+    EXPECT_EQ(grid.pokeUnitSubsets(0, kRow), 2);
 }
 
 TEST_F(UnitRules, NakedSingleRemovesItsValueFromTheUnit) {
@@ -95,10 +96,10 @@ TEST_F(UnitRules, TripletNeedsACellHoldingTheWholeUnion) {
 }
 
 TEST_F(UnitRules, HiddenPairStripsBothCells) {
-    scell& a = grid.getcellBigindex(bench.wb->unitCell(1, 4, kBox));
-    scell& b = grid.getcellBigindex(bench.wb->unitCell(7, 4, kBox));
     for (int k = 0; k < 9; ++k)
         setCandidates(grid.getcellBigindex(bench.wb->unitCell(k, 4, kBox)), {1, 2, 3, 4, 5, 6});
+    scell& a = grid.getcellBigindex(bench.wb->unitCell(1, 4, kBox));
+    scell& b = grid.getcellBigindex(bench.wb->unitCell(7, 4, kBox));
     setCandidates(a, {2, 5, 7, 8, 9});
     setCandidates(b, {1, 7, 8});
     EXPECT_EQ(grid.pokeHiddenPairs(4, kBox, 2), 4);
@@ -111,27 +112,13 @@ TEST_F(UnitRules, HiddenPairsFeedTheirCounterThroughTheUnitEntry) {
         setCandidates(at(0, c), {1, 2, 3, 4, 5, 6});
     setCandidates(at(0, 2), {1, 7, 8});
     setCandidates(at(0, 6), {3, 7, 8});
-    bench.wb->readSubsetSwitches();
-    const int removed = grid.pokeUnitSubsets(0, kRow);
+    EXPECT_EQ(grid.pokeUnitSubsets(0, kRow), 2);
     EXPECT_EQ(bench.wb->sBlock().neHPairs, 2);
-    EXPECT_EQ(removed, 2);
 
     bench.settings.hiddenPairs = false;
     bench.wb->readSubsetSwitches();
     setCandidates(at(0, 2), {1, 7, 8});
     EXPECT_EQ(grid.pokeUnitSubsets(0, kRow), 0);
-}
-
-TEST_F(UnitRules, SimpleEliminationSkipsTheSubsetRules) {
-    bench.pc().Experimental = false;
-    for (int c = 3; c < 9; ++c)
-        at(0, c).putSure(c + 1);
-    setCandidates(at(0, 0), {1, 4});
-    setCandidates(at(0, 1), {1, 4});
-    setCandidates(at(0, 2), {1, 4, 6});
-    EXPECT_EQ(grid.pokeUnitSubsets(0, kRow), 0);
-    bench.pc().solving = true;
-    EXPECT_EQ(grid.pokeUnitSubsets(0, kRow), 2);
 }
 
 TEST_F(UnitRules, BoxLineRemovesAlongASingleRow) {
@@ -161,6 +148,11 @@ TEST_F(UnitRules, BoxLineFromOneCellWorksBothWays) {
     EXPECT_FALSE(at(1, 8).getPossibility(3));
     EXPECT_FALSE(at(8, 1).getPossibility(3));
     EXPECT_TRUE(at(2, 8).getPossibility(3));
+
+    // A full box removes nothing.
+    for (int k = 0; k < 9; ++k)
+        grid.getcellBigindex(bench.wb->unitCell(k, 8, kBox)).putSure(k + 1);
+    EXPECT_EQ(grid.pokeGrabs(8), 0);
 }
 
 TEST(BoxLine, RectangularBoxesScanTheirOwnRowsAndColumns) {
@@ -177,13 +169,6 @@ TEST(BoxLine, RectangularBoxesScanTheirOwnRowsAndColumns) {
     EXPECT_FALSE(grid.getCell(1, 0).getPossibility(5));
     EXPECT_FALSE(grid.getCell(5, 4).getPossibility(5));
     EXPECT_TRUE(grid.getCell(0, 0).getPossibility(5));
-}
-
-TEST(BoxLine, AFullBoxRemovesNothing) {
-    test::Bench bench;
-    for (int k = 0; k < 9; ++k)
-        bench.cells().getcellBigindex(bench.wb->unitCell(k, 0, kBox)).putSure(k + 1);
-    EXPECT_EQ(bench.cells().pokeGrabs(0), 0);
 }
 
 }  // namespace

@@ -4,45 +4,42 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
+#include <cstdio>
+#include <ostream>
 #include <tuple>
 
 #include "model/size_options.h"
-#include "solving/command_bench.h"
 #include "solving/commands.h"
-#include "solving/solution_count.h"
 #include "solving/solve_driver.h"
+#include "support/puzzle_fixture.h"
+#include "support/solution_count.h"
 
 namespace velmora {
+
+// Names the shape of a size option in test output.
+void PrintTo(const SizeOption& o, std::ostream* out) {
+    *out << o.nRows << "x" << o.nCols;
+}
+
 namespace {
 
-TEST(TargetGivens, WorkedExamples) {
+// The independent counter the checks below rely on.
+TEST(SolutionCounter, CountsNoneOneAndSeveral) {
+    EXPECT_EQ(test::countSolutions(std::vector<int>(16, 0), 2, 2), 2);
+    EXPECT_EQ(test::countSolutions({1, 2, 3, 4, 3, 4, 1, 2, 2, 1, 4, 3, 4, 3, 2, 0}, 2, 2), 1);
+    EXPECT_EQ(test::countSolutions({0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 2, 0, 0, 3, 0}, 2, 2), 0);
+    EXPECT_TRUE(test::hasEqualGivensInUnit({1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, 2, 2));
+}
+
+TEST(TargetGivens, RoundsToTheNearestWithHalvesToEven) {
     EXPECT_EQ(targetGivens(9, 0, 0), 33);
     EXPECT_EQ(targetGivens(9, 100, 0), 24);
-    EXPECT_EQ(targetGivens(9, 50, 0), 28);  // 28.5 goes to the even 28
-    EXPECT_EQ(targetGivens(4, 100, 2), 4);
-    EXPECT_EQ(targetGivens(4, 0, 2), 8);
-    EXPECT_EQ(targetGivens(18, 100, 9), 125);
-    EXPECT_EQ(targetGivens(16, 0, 1), 121);
-}
-
-TEST(TargetGivens, HalvesOfTheSumGoToTheEvenNeighbour) {
-    EXPECT_EQ(targetGivens(6, 25, 3), 14);    // 4.5 + 9 = 13.5
-    EXPECT_EQ(targetGivens(10, 5, 6), 42);    // 9.5 + 33 = 42.5
-    EXPECT_EQ(targetGivens(15, 10, 7), 110);  // 13.5 + 97 = 110.5
-    EXPECT_EQ(targetGivens(15, 30, 7), 108);  // 10.5 + 97 = 107.5
-    EXPECT_EQ(targetGivens(18, 25, 9), 138);  // 13.5 + 125 = 138.5
-    EXPECT_EQ(targetGivens(18, 75, 9), 130);  // 4.5 + 125 = 129.5
-}
-
-TEST(TargetGivens, JustOffTheHalfRoundsToTheNearest) {
-    EXPECT_EQ(targetGivens(9, 49, 0), 29);   // 4.59
-    EXPECT_EQ(targetGivens(9, 51, 0), 28);   // 4.41
-    EXPECT_EQ(targetGivens(12, 96, 4), 47);  // 0.48
-    EXPECT_EQ(targetGivens(12, 95, 8), 51);  // 0.6
-}
-
-TEST(TargetGivens, AgreesWithFloatingPointRoundingEverywhere) {
+    EXPECT_EQ(targetGivens(9, 50, 0), 28);   // 28.5 goes to the even 28
+    EXPECT_EQ(targetGivens(6, 25, 3), 14);   // 13.5
+    EXPECT_EQ(targetGivens(9, 49, 0), 29);   // 28.59
+    EXPECT_EQ(targetGivens(12, 95, 8), 51);  // 50.6
     for (int option = 0; option < 10; ++option) {
         const SizeOption& o = kSizeOptions[static_cast<std::size_t>(option)];
         const int n = o.nRows * o.nCols;
@@ -56,44 +53,64 @@ TEST(TargetGivens, AgreesWithFloatingPointRoundingEverywhere) {
     }
 }
 
-// The target in the last progress text ("33/28 after 2 attempts"), or -1 when there was none.
-int lastTarget(const test::RecordingStatusBar& status) {
-    int target = -1;
-    for (const std::string& text : status.history(2)) {
-        test::Progress p;
-        if (test::readProgress(text, p)) target = p.target;
-    }
-    return target;
-}
-
-struct Shape {
-    int rows;
-    int cols;
+// A progress text "33/28 after 2 attempts", taken apart; false for any other text.
+struct Progress {
+    int givens = 0;
+    int target = 0;
+    int attempts = 0;
 };
 
-class GeneratedPuzzle : public ::testing::TestWithParam<std::tuple<Shape, int>> {};
+bool readProgress(const std::string& text, Progress& p) {
+    int used = 0;
+    const int read = std::sscanf(text.c_str(), "%d/%d after %d attempts%n", &p.givens, &p.target,
+                                 &p.attempts, &used);
+    return read == 3 && used == static_cast<int>(text.size()) && std::isdigit(text[0]) != 0;
+}
+
+std::vector<Progress> progressTexts(const test::Bench& bench) {
+    std::vector<Progress> all;
+    for (const std::string& text : bench.status.history(2)) {
+        Progress p;
+        if (readProgress(text, p)) all.push_back(p);
+    }
+    return all;
+}
+
+// Solves `puzzle` with the switches of `settings` and no guessing; the outcome code.
+int solvedStatusWith(const FixedSettings& settings, const std::string& puzzle,
+                     std::vector<int>* values = nullptr) {
+    const SizeOption& o = kSizeOptions[static_cast<std::size_t>(settings.sizeOption)];
+    test::Bench solver(o.nRows, o.nCols, 9);
+    solver.settings = settings;
+    solver.enterGivens(puzzle);
+    solver.pc().solving = true;
+    solvePuzzle(*solver.wb);
+    if (values != nullptr) *values = solver.values();
+    return solver.cells().SolvedStatus;
+}
+
+class GeneratedPuzzle : public ::testing::TestWithParam<std::tuple<SizeOption, int>> {};
 
 TEST_P(GeneratedPuzzle, IsAGenuineSudokuFromItsBaseGrid) {
     const auto [shape, difficulty] = GetParam();
-    test::CommandBench bench(shape.rows, shape.cols, 1000 + difficulty);
+    test::Bench bench(shape.nRows, shape.nCols, 1000 + static_cast<std::uint64_t>(difficulty));
     bench.settings.difficultyValue = difficulty;
     const int n = bench.n();
     std::vector<int> base;
     bench.status.onText = [&](int panel, const std::string& text) {
         if (panel == 1 && text == "Base puzzle generated") base = bench.values();
     };
-    const int puzzles = n >= 15 ? 1 : 2;
-    for (int i = 0; i < puzzles; ++i) {
+    for (int i = 0; i < (n >= 15 ? 1 : 2); ++i) {
         bench.status.events.clear();
         base.clear();
         cbGenerate_Click(*bench.wb);
-        SCOPED_TRACE("puzzle " + std::to_string(i) + ": " + bench.text());
+        SCOPED_TRACE("puzzle " + std::to_string(i) + ": " + bench.gridText());
 
         ASSERT_EQ(base.size(), static_cast<std::size_t>(n * n));
         ASSERT_EQ(std::count(base.begin(), base.end(), 0), 0);
-        EXPECT_FALSE(test::hasEqualGivensInUnit(base, shape.rows, shape.cols));
+        EXPECT_FALSE(test::hasEqualGivensInUnit(base, shape.nRows, shape.nCols));
 
-        // Only givens remain, and each keeps the base grid's value.
+        // Only givens remain, each keeps the base grid's value, and they have one solution.
         const std::vector<int> givens = bench.values(true);
         EXPECT_EQ(bench.values(), givens);
         int count = 0;
@@ -102,127 +119,102 @@ TEST_P(GeneratedPuzzle, IsAGenuineSudokuFromItsBaseGrid) {
             ++count;
             EXPECT_EQ(givens[b], base[b]) << "cell " << b;
         }
-        EXPECT_FALSE(test::hasEqualGivensInUnit(givens, shape.rows, shape.cols));
-        EXPECT_EQ(test::countSolutions(givens, shape.rows, shape.cols), 1);
+        EXPECT_EQ(test::countSolutions(givens, shape.nRows, shape.nCols), 1);
 
-        const int target = targetGivens(n, difficulty, bench.pc().sgValue);
-        EXPECT_GE(lastTarget(bench.status), target);
-        EXPECT_LE(count, lastTarget(bench.status));
+        // At most as many givens as the last target, which is at least the first one.
+        const std::vector<Progress> progress = progressTexts(bench);
+        ASSERT_FALSE(progress.empty());
+        EXPECT_GE(progress.back().target, targetGivens(n, difficulty, bench.pc().sgValue));
+        EXPECT_LE(count, progress.back().target);
 
         // Logic alone finishes it.
-        test::CommandBench solver(shape.rows, shape.cols, 5);
-        solver.enterGivens(bench.text());
-        solver.pc().solving = true;
-        solvePuzzle(*solver.wb);
-        EXPECT_EQ(solver.cells().SolvedStatus, 1);
-        EXPECT_EQ(solver.values(), base);
+        std::vector<int> solved;
+        EXPECT_EQ(solvedStatusWith(bench.settings, bench.gridText(), &solved), 1);
+        EXPECT_EQ(solved, base);
     }
 }
 
-std::string shapeName(const ::testing::TestParamInfo<std::tuple<Shape, int>>& info) {
+std::string shapeName(const ::testing::TestParamInfo<std::tuple<SizeOption, int>>& info) {
     const auto [shape, difficulty] = info.param;
-    return std::to_string(shape.rows) + "x" + std::to_string(shape.cols) + "_difficulty" +
+    return std::to_string(shape.nRows) + "x" + std::to_string(shape.nCols) + "_difficulty" +
            std::to_string(difficulty);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryShape, GeneratedPuzzle,
-                         ::testing::Combine(::testing::Values(Shape{3, 3}, Shape{4, 4}, Shape{2, 2},
-                                                              Shape{2, 3}, Shape{3, 4}, Shape{2, 4},
-                                                              Shape{2, 5}, Shape{3, 5}, Shape{2, 6},
-                                                              Shape{3, 6}),
+                         ::testing::Combine(::testing::ValuesIn(kSizeOptions),
                                             ::testing::Values(0, 50, 100)),
                          shapeName);
 
-// Solves `puzzle` with the switches of `settings` and no guessing; the outcome code.
-int solvedStatusWith(const FixedSettings& settings, const std::string& puzzle) {
-    test::CommandBench solver(3, 3, 9);
-    solver.settings = settings;
-    solver.enterGivens(puzzle);
-    solver.pc().solving = true;
-    solvePuzzle(*solver.wb);
-    return solver.cells().SolvedStatus;
-}
-
 TEST(Generator, AcceptsOnlyWhatTheSwitchedOnRulesFinish) {
     // Naked singles alone: every removal that needs more must have been put back.
-    test::CommandBench bench(3, 3, 21);
+    test::Bench bench(3, 3, 21);
     bench.settings.subsets = {true, false, false, false, false};
     bench.settings.grabs = false;
     bench.settings.hiddenPairs = false;
     bench.settings.difficultyValue = 100;
     for (int i = 0; i < 4; ++i) {
         cbGenerate_Click(*bench.wb);
-        const std::string puzzle = bench.text();
+        const std::string puzzle = bench.gridText();
         EXPECT_EQ(solvedStatusWith(bench.settings, puzzle), 1) << puzzle;
         EXPECT_EQ(test::countSolutions(bench.values(), 3, 3), 1) << puzzle;
     }
     // The same seed with every rule on reaches puzzles the single rule could not finish.
-    test::CommandBench strong(3, 3, 21);
+    test::Bench strong(3, 3, 21);
     strong.settings.difficultyValue = 100;
     bool needsMore = false;
     for (int i = 0; i < 4; ++i) {
         cbGenerate_Click(*strong.wb);
-        needsMore = needsMore || solvedStatusWith(bench.settings, strong.text()) != 1;
+        needsMore = needsMore || solvedStatusWith(bench.settings, strong.gridText()) != 1;
     }
     EXPECT_TRUE(needsMore);
-}
 
-TEST(Generator, BoxLineRuleAloneStillTerminates) {
-    test::CommandBench bench(3, 3, 4);
-    bench.settings.subsets = {false, false, false, false, false};
-    bench.settings.hiddenPairs = false;
-    bench.settings.difficultyValue = 100;
-    cbGenerate_Click(*bench.wb);
-    EXPECT_EQ(solvedStatusWith(bench.settings, bench.text()), 1);
-    EXPECT_EQ(test::countSolutions(bench.values(), 3, 3), 1);
+    // The box-line rule alone still ends.
+    test::Bench grabs(3, 3, 4);
+    grabs.settings.subsets = {false, false, false, false, false};
+    grabs.settings.hiddenPairs = false;
+    grabs.settings.difficultyValue = 100;
+    cbGenerate_Click(*grabs.wb);
+    EXPECT_EQ(solvedStatusWith(grabs.settings, grabs.gridText()), 1);
+    EXPECT_EQ(test::countSolutions(grabs.values(), 3, 3), 1);
 }
 
 TEST(Generator, RelaxesTheTargetAfter750FailedAttempts) {
     // Past the slider's range the first target (0 givens) cannot be met.
-    test::CommandBench bench(2, 2, 3);
+    test::Bench bench(2, 2, 3);
     bench.settings.difficultyValue = 200;
     cbGenerate_Click(*bench.wb);
-    int target = -1;
-    int previousAttempts = 0;
+    const std::vector<Progress> progress = progressTexts(bench);
+    ASSERT_FALSE(progress.empty());
+    EXPECT_EQ(progress.front().target, 0);
     int relaxations = 0;
-    for (const std::string& text : bench.status.history(2)) {
-        test::Progress p;
-        if (!test::readProgress(text, p)) continue;
-        const int t = p.target;
-        const int attempts = p.attempts;
-        EXPECT_LE(attempts, kAttemptsPerTarget + 1);
-        if (target >= 0 && t != target) {
-            EXPECT_EQ(t, target + 1);
-            EXPECT_EQ(previousAttempts, kAttemptsPerTarget + 1);
-            EXPECT_EQ(attempts, 1);
-            ++relaxations;
-        }
-        target = t;
-        previousAttempts = attempts;
+    for (std::size_t i = 0; i < progress.size(); ++i) {
+        EXPECT_LE(progress[i].attempts, kAttemptsPerTarget + 1);
+        if (i == 0 || progress[i].target == progress[i - 1].target) continue;
+        EXPECT_EQ(progress[i].target, progress[i - 1].target + 1);
+        EXPECT_EQ(progress[i - 1].attempts, kAttemptsPerTarget + 1);
+        EXPECT_EQ(progress[i].attempts, 1);
+        ++relaxations;
     }
-    EXPECT_EQ(target - relaxations, 0);
+    EXPECT_EQ(progress.back().target, relaxations);
     EXPECT_GE(relaxations, 1);
-    int givens = 0;
-    for (const int v : bench.values(true))
-        givens += v != 0;
-    EXPECT_LE(givens, target);
+    const std::vector<int> givens = bench.values(true);
+    EXPECT_LE(16 - std::count(givens.begin(), givens.end(), 0), progress.back().target);
     EXPECT_EQ(test::countSolutions(bench.values(), 2, 2), 1);
 }
 
 TEST(Generator, StatusTextsWhileGenerating) {
-    test::CommandBench bench(3, 3, 8);
-    bench.settings.difficultyValue = 50;
+    test::Bench bench(3, 3, 8);
     bench.pc().Generate = true;
     bench.pc().difficultyPercent = 50;
     generatePuzzle(*bench.wb);
 
-    const std::vector<std::string> panel2 = bench.status.history(2);
     const std::vector<std::string> panel3 = bench.status.history(3);
     ASSERT_GE(panel3.size(), 2u);
     EXPECT_EQ(panel3[panel3.size() - 2], "Please wait..");
     EXPECT_EQ(panel3.back(), "");
     EXPECT_EQ(bench.status.panel(1), "Base puzzle generated");
     // The first removal try takes out 3N = 27 cells of 81; "attempts" even for one.
+    const std::vector<std::string> panel2 = bench.status.history(2);
     const auto first = std::find_if(panel2.begin(), panel2.end(), [](const std::string& t) {
         return t.find(" after ") != std::string::npos;
     });
@@ -230,37 +222,6 @@ TEST(Generator, StatusTextsWhileGenerating) {
     EXPECT_EQ(*first, "54/28 after 1 attempts");
     EXPECT_TRUE(test::isTextAndNumber(bench.status.panel(2), "Found a genuine Sudoku!"))
         << bench.status.panel(2);
-}
-
-TEST(Generator, FoundTextInGerman) {
-    test::CommandBench bench(2, 2, 8);
-    bench.pc().wLanguage = 1;
-    cbGenerate_Click(*bench.wb);
-    EXPECT_TRUE(
-        test::isTextAndNumber(bench.status.panel(2), "Habe ein regelgerechtes Sudoku gefunden!"))
-        << bench.status.panel(2);
-    EXPECT_EQ(bench.status.panel(3), "Sie sind dran!");
-}
-
-TEST(Generator, RestoresManualPencilMarksAndClearsGenerate) {
-    test::CommandBench bench(2, 3, 2);
-    bench.pc().manualPencilMarks = true;
-    bench.pc().Generate = true;
-    scells& puzzle = generatePuzzle(*bench.wb);
-    EXPECT_EQ(&puzzle, &bench.cells());
-    EXPECT_TRUE(bench.pc().manualPencilMarks);
-    EXPECT_FALSE(bench.pc().Generate);
-}
-
-TEST(Generator, BaseGridIsACompleteGridOnTheStack) {
-    test::CommandBench bench(2, 4, 6);
-    scells& base = makeBaseGrid(*bench.wb);
-    EXPECT_EQ(&base, &bench.cells());
-    EXPECT_EQ(base.SolvedStatus, 0);
-    EXPECT_EQ(bench.wb->sBlock().scColl.back().get(), &base);
-    const std::vector<int> values = bench.values();
-    EXPECT_EQ(std::count(values.begin(), values.end(), 0), 0);
-    EXPECT_FALSE(test::hasEqualGivensInUnit(values, 2, 4));
 }
 
 }  // namespace

@@ -4,14 +4,22 @@
 #include <gtest/gtest.h>
 
 #include "history/form_control.h"
-#include "solving/command_bench.h"
 #include "solving/commands.h"
+#include "support/puzzle_fixture.h"
 
 namespace velmora {
 namespace {
 
 const std::string kSolution =
     "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
+
+// The solution with the cells `open` emptied.
+std::string without(std::initializer_list<int> open) {
+    std::string puzzle = kSolution;
+    for (const int b : open)
+        puzzle[static_cast<std::size_t>(b)] = '.';
+    return puzzle;
+}
 
 // Moves bigindex `first` ahead of bigindex `second` in the grid's solver order.
 void putFirst(scells& grid, int first, int second) {
@@ -24,45 +32,29 @@ void putFirst(scells& grid, int first, int second) {
 }
 
 TEST(Hint, FillsTheFirstCellInSolverOrderNotInBigindexOrder) {
-    test::CommandBench bench;
-    std::string puzzle = kSolution;
-    puzzle[3] = '.';   // (0,3) holds 6
-    puzzle[77] = '.';  // (8,5) holds 6 too, in other units
-    bench.enterGivens(puzzle);
-    putFirst(bench.cells(), 77, 3);
-    const auto eventsBefore = bench.status.events.size();
+    // (0,3) and (8,5) both hold 6, in different units; each comes first once.
+    for (const auto& [first, second] : {std::pair{77, 3}, std::pair{3, 77}}) {
+        test::Bench bench;
+        bench.enterGivens(without({3, 77}));
+        putFirst(bench.cells(), first, second);
+        const auto eventsBefore = bench.status.events.size();
 
-    giveHint(*bench.wb);
+        giveHint(*bench.wb);
 
-    const scell& later = bench.cells().getcellBigindex(77);
-    EXPECT_TRUE(later.Sure);
-    EXPECT_EQ(later.Trying, 6);
-    EXPECT_FALSE(later.Original);
-    EXPECT_FALSE(later.Entered);
-    EXPECT_FALSE(bench.cells().getcellBigindex(3).Sure);
-    EXPECT_EQ(bench.wb->fControl().undoCount(), 0);
-    EXPECT_EQ(bench.status.events.size(), eventsBefore);
-}
-
-TEST(Hint, LowerBigindexWinsWhenItComesFirstInSolverOrder) {
-    test::CommandBench bench;
-    std::string puzzle = kSolution;
-    puzzle[3] = '.';
-    puzzle[77] = '.';
-    bench.enterGivens(puzzle);
-    putFirst(bench.cells(), 3, 77);
-    giveHint(*bench.wb);
-    EXPECT_TRUE(bench.cells().getcellBigindex(3).Sure);
-    EXPECT_FALSE(bench.cells().getcellBigindex(77).Sure);
+        const scell& hinted = bench.cells().getcellBigindex(first);
+        EXPECT_TRUE(hinted.Sure);
+        EXPECT_EQ(hinted.Trying, 6);
+        EXPECT_FALSE(hinted.Original || hinted.Entered);
+        EXPECT_FALSE(bench.cells().getcellBigindex(second).Sure);
+        EXPECT_EQ(bench.history().undoCount(), 0);
+        EXPECT_EQ(bench.status.events.size(), eventsBefore);
+    }
 }
 
 TEST(Hint, CandidatesAreRecomputedAfterTheNewValue) {
-    test::CommandBench bench;
-    std::string puzzle = kSolution;
-    puzzle[25] = '.';  // (2,7): only 6 fits
-    puzzle[69] = '.';  // (7,6): only 6 fits
-    puzzle[70] = '.';  // (7,7): 3 or 6, in the column of (2,7)
-    bench.enterGivens(puzzle);
+    test::Bench bench;
+    // (2,7) and (7,6) can only be 6; (7,7), in the column of (2,7), 3 or 6.
+    bench.enterGivens(without({25, 69, 70}));
     ASSERT_EQ(bench.cells().getcellBigindex(70).countPossibilities, 2);
     putFirst(bench.cells(), 25, 69);
     putFirst(bench.cells(), 25, 70);
@@ -75,30 +67,24 @@ TEST(Hint, CandidatesAreRecomputedAfterTheNewValue) {
 }
 
 TEST(Hint, NothingToFillOnAnEmptyGrid) {
-    test::CommandBench bench;
+    test::Bench bench;
     const int redraws = bench.grid.redraws;
     cbhint_Click(*bench.wb);
-    for (const int v : bench.values())
-        EXPECT_EQ(v, 0);
+    EXPECT_EQ(bench.gridText(), std::string(81, '.'));
     EXPECT_EQ(bench.grid.redraws, redraws + 1);
 }
 
 TEST(Hint, WithManualPencilMarksTakesTheHandMadeSingle) {
-    test::CommandBench bench;
-    std::string puzzle = kSolution;
-    for (const int b : {0, 1, 2, 9, 10, 11})
-        puzzle[static_cast<std::size_t>(b)] = '.';
-    bench.enterGivens(puzzle);
+    test::Bench bench;
+    bench.enterGivens(without({0, 1, 2, 9, 10, 11}));
     bench.pc().manualPencilMarks = true;
-    // Every open cell gets two marks by hand, except (1,1), which gets the single mark 9.
+    // Every open cell gets the marks 1 and 9 by hand, except (1,1), which gets the single 9.
     for (const int b : {0, 1, 2, 9, 10, 11}) {
         scell& cell = bench.cells().getcellBigindex(b);
         cell.clearallPossibilities();
-        cell.putPossibility(0);
-        if (b != 10) cell.putPossibility(8);
+        if (b != 10) cell.putPossibility(0);
+        cell.putPossibility(8);
     }
-    bench.cells().getcellBigindex(10).clearallPossibilities();
-    bench.cells().getcellBigindex(10).putPossibility(8);
 
     giveHint(*bench.wb);
 

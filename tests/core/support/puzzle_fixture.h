@@ -1,34 +1,140 @@
-// Helpers the core tests share: a workbench of a chosen box shape, puzzles typed as strings,
-// the sample puzzle files, and an independent check that a grid is a solution.
+// The core tests' one workbench fixture: a Workbench of a chosen box shape whose window ports
+// record what they are told, puzzles typed as strings, save files in a folder of their own, and
+// (DrawnBench) the grid drawn by the real GridControl on a fake surface. Also the sample puzzle
+// files and independent checks of a grid.
 #pragma once
 
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "display/grid_control.h"
 #include "model/quiet_ports.h"
 #include "model/workbench.h"
+#include "savefile/file_dialogs.h"
+#include "support/fake_surface.h"
 
 namespace velmora::test {
 
-// A workbench whose window ports are plain recorders, built for the box shape rows x cols.
+// Keeps every text in the order it was set, as well as the panels as they stand.
+class RecordingStatusBar : public QuietStatusBar {
+  public:
+    void setPanelText(int panel, const std::string& text) override;
+    // The texts panel n was given, oldest first.
+    std::vector<std::string> history(int n) const;
+
+    std::vector<std::pair<int, std::string>> events;
+    // Called with each text before it is stored.
+    std::function<void(int, const std::string&)> onText;
+};
+
+// Questions get `answer`; every information box is kept in `shown`.
+class RecordingMessages : public QuietMessages {
+  public:
+    void information(const std::string& text) override {
+        QuietMessages::information(text);
+        shown.push_back(text);
+    }
+    std::vector<std::string> shown;
+};
+
+class CountingGridView : public QuietGridView {
+  public:
+    void bUnloadGrid() override { ++redraws; }
+    int redraws = 0;
+};
+
+class RecordingControls : public NamedControls {
+  public:
+    void setCaption(std::string_view control, const std::string& text) override {
+        captions[std::string(control)] = text;
+    }
+    void setToolTip(std::string_view control, const std::string& text) override {
+        toolTips[std::string(control)] = text;
+    }
+    std::map<std::string, std::string> captions;
+    std::map<std::string, std::string> toolTips;
+};
+
+// A fresh folder under the system's temporary folder, removed with everything in it.
+class TempFolder {
+  public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+
+  private:
+    std::filesystem::path path_;
+};
+
+// The date and time every bench writes into its save files.
+inline constexpr const char* kFixedTime = "06/12/2026 09:14:03";
+
 struct Bench {
     FixedSettings settings;
-    QuietStatusBar status;
-    QuietMessages messages;
-    QuietGridView grid;
+    RecordingStatusBar status;
+    RecordingMessages messages;
+    CountingGridView grid;
     QuietUndoButtons undo;
+    RecordingControls controls;
+    QuietFileDialogs dialogs;
     std::unique_ptr<Workbench> wb;
 
-    explicit Bench(int boxRows = 3, int boxCols = 3, std::uint64_t seed = 1);
+    // Starts as the window does, with the box shape rows x cols selected.
+    explicit Bench(int boxRows = 3, int boxCols = 3, std::uint64_t seed = 1)
+        : Bench(boxRows, boxCols, seed, nullptr) {}
+    Bench(const Bench&) = delete;
+    Bench& operator=(const Bench&) = delete;
+
     PuzzleControl& pc() { return wb->pc(); }
     scells& cells() { return wb->theCells(); }
+    scell& cell(int r, int c) { return cells().getCell(r, c); }
+    FormControl& history() { return wb->fControl(); }
     int n() const { return wb->pc().nDim; }
     // Rebuilds the grid and enters `puzzle` (one character a cell, '.' empty) as givens.
     void enterGivens(const std::string& puzzle);
     // The grid as a puzzle string ('.' for open cells).
     std::string gridText();
+    // The values of the grid row by row, 0 for an open cell; with givensOnly, of the givens only.
+    std::vector<int> values(bool givensOnly = false);
+
+    // Save files live in "saved" of a temporary program folder, made on first use.
+    std::filesystem::path savedFolder();
+    void save(const std::string& name);
+    void load(const std::string& name);
+    // Loads the file `name` that `other` saved.
+    void loadFrom(Bench& other, const std::string& name);
+
+  protected:
+    // With `drawn`, the grid view is that control, drawing this bench's workbench.
+    Bench(int boxRows, int boxCols, std::uint64_t seed, GridControl* drawn);
+
+  private:
+    std::unique_ptr<TempFolder> folder_;
+};
+
+// The grid widget stand-ins a DrawnBench draws on; a base, so that they exist before the bench.
+struct Drawing {
+    FakeSurface surface;
+    FakeStatistics statistics;
+    GridControl control{surface, &statistics};
+};
+
+// A bench whose grid is drawn by the real GridControl, for the display tests.
+struct DrawnBench : Drawing, Bench {
+    explicit DrawnBench(int boxRows = 3, int boxCols = 3, std::uint64_t seed = 1)
+        : Bench(boxRows, boxCols, seed, &control) {}
+    // Types each character of `keys` at the cursor.
+    void type(const std::string& keys);
+    // Puts the cursor on (r, c).
+    void at(int r, int c) { surface.setCurrentCell(r, c); }
 };
 
 struct SamplePuzzle {
@@ -41,5 +147,13 @@ std::vector<SamplePuzzle> loadSamples(const std::string& fileName);
 
 // True when `text` is a complete grid obeying the rules for a box of rows x cols.
 bool isSolution(const std::string& text, int boxRows, int boxCols);
+
+// True when `text` is `prefix` followed by one or more digits and nothing else.
+bool isTextAndNumber(const std::string& text, const std::string& prefix);
+
+std::string readBytes(const std::filesystem::path& path);
+void writeBytes(const std::filesystem::path& path, const std::string& bytes);
+// The path of a file under tests/data.
+std::string testData(const std::string& relative);
 
 }  // namespace velmora::test

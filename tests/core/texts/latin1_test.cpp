@@ -1,53 +1,33 @@
+// The conversions between the program's UTF-8 texts and the Latin-1 bytes of save files.
 #include "texts/latin1.h"
 
-#include <cstddef>
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <random>
 #include <string>
-
-#include <gtest/gtest.h>
 
 #include "texts/language_tables.h"
 
 namespace velmora {
 namespace {
 
-TEST(Latin1Test, EmptyStaysEmpty) {
-    EXPECT_EQ(utf8ToLatin1(""), "");
-    EXPECT_EQ(latin1ToUtf8(""), "");
-}
-
-TEST(Latin1Test, AsciiIsUnchanged) {
-    const std::string ascii = "Sudoku 123,ABC - ok?\t\r\n";
-    EXPECT_EQ(utf8ToLatin1(ascii), ascii);
-    EXPECT_EQ(latin1ToUtf8(ascii), ascii);
-}
-
-TEST(Latin1Test, NulBytesAreKept) {
-    const std::string withNul("a\0b", 3);
-    EXPECT_EQ(utf8ToLatin1(withNul), withNul);
-    EXPECT_EQ(latin1ToUtf8(withNul), withNul);
-}
-
-TEST(Latin1Test, AccentedLettersTakeOneByte) {
-    EXPECT_EQ(utf8ToLatin1("Cr\u00e9er"),
+TEST(Latin1Test, ConvertsWhatLatin1HoldsAndKeepsAsciiAndNulBytes) {
+    for (const std::string& same :
+         {std::string(), std::string("Sudoku 123,ABC - ok?\t\r\n"), std::string("a\0b", 3)}) {
+        EXPECT_EQ(utf8ToLatin1(same), same);
+        EXPECT_EQ(latin1ToUtf8(same), same);
+    }
+    EXPECT_EQ(utf8ToLatin1("Cr\u00e9er \u00a0\u00ff"),
               "Cr\xe9"
-              "er");
-    EXPECT_EQ(latin1ToUtf8("Cr\xe9"
-                           "er"),
-              "Cr\u00e9er");
-    EXPECT_EQ(utf8ToLatin1("\u00a0\u00ff"), "\xa0\xff");
-}
-
-TEST(Latin1Test, EveryLatin1ByteRoundTrips) {
+              "er \xa0\xff");
     std::string all;
     for (int b = 0; b < 256; ++b)
         all.push_back(static_cast<char>(b));
     const std::string utf8 = latin1ToUtf8(all);
     EXPECT_EQ(utf8.size(), 128U + 2U * 128U);
     EXPECT_EQ(utf8ToLatin1(utf8), all);
-}
-
-TEST(Latin1Test, FrenchTextsRoundTrip) {
+    // Every French text survives the way to disk and back.
     for (const ControlTexts& row : languageTable(2)) {
         for (std::string_view text : {row.caption, row.toolTip.value_or("")}) {
             const std::string latin1 = utf8ToLatin1(text);
@@ -55,53 +35,38 @@ TEST(Latin1Test, FrenchTextsRoundTrip) {
             EXPECT_EQ(latin1ToUtf8(latin1), text) << row.control;
         }
     }
-    EXPECT_EQ(utf8ToLatin1(languageTable(2)[0].caption),
-              "Cr\xe9"
-              "er un nouveau puzzle");
 }
 
-TEST(Latin1Test, CharactersBeyondLatin1BecomeOneQuestionMark) {
-    EXPECT_EQ(utf8ToLatin1("\u0100"), "?");
-    EXPECT_EQ(utf8ToLatin1("5 \u20ac"), "5 ?");
-    EXPECT_EQ(utf8ToLatin1("a\U0001F600b"), "a?b");
-    EXPECT_EQ(utf8ToLatin1("\U0010FFFF"), "?");
-}
-
-TEST(Latin1Test, StrayAndInvalidLeadBytes) {
-    EXPECT_EQ(utf8ToLatin1("\x80"), "?");
-    EXPECT_EQ(utf8ToLatin1("a\xbf"
-                           "b"),
-              "a?b");
-    EXPECT_EQ(utf8ToLatin1("\xff\xfe"), "??");
-    EXPECT_EQ(utf8ToLatin1("\xf5\x80\x80\x80"), "????");
-}
-
-TEST(Latin1Test, TruncatedSequences) {
-    EXPECT_EQ(utf8ToLatin1("\xc3"), "?");
-    EXPECT_EQ(utf8ToLatin1("ab\xc3"), "ab?");
-    EXPECT_EQ(utf8ToLatin1("\xe2\x82"), "?");
-    EXPECT_EQ(utf8ToLatin1("\xf0\x9f\x98"), "?");
-    // The byte that breaks a sequence starts the next character.
-    EXPECT_EQ(utf8ToLatin1("\xc3"
-                           "A"),
-              "?A");
-    EXPECT_EQ(utf8ToLatin1("\xe2\x82"
-                           "A"),
-              "?A");
-    EXPECT_EQ(utf8ToLatin1("\xc3\xc3\xa9"), "?\xe9");
-}
-
-TEST(Latin1Test, OverlongFormsAreRejected) {
-    // An overlong '/' must not sneak through as '/'.
-    EXPECT_EQ(utf8ToLatin1("\xc0\xaf"), "??");
-    EXPECT_EQ(utf8ToLatin1("\xc1\x81"), "??");
-    EXPECT_EQ(utf8ToLatin1("\xe0\x80\xaf"), "???");
-    EXPECT_EQ(utf8ToLatin1("\xf0\x80\x80\xaf"), "????");
-}
-
-TEST(Latin1Test, SurrogatesAndValuesPastUnicodeAreRejected) {
-    EXPECT_EQ(utf8ToLatin1("\xed\xa0\x80"), "???");
-    EXPECT_EQ(utf8ToLatin1("\xf4\x90\x80\x80"), "????");
+TEST(Latin1Test, EachCharacterOrBrokenByteLatin1LacksBecomesOneQuestionMark) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"\u0100", "?"},
+        {"5 \u20ac", "5 ?"},
+        {"a\U0001F600b", "a?b"},
+        {"\U0010FFFF", "?"},
+        // Stray continuation bytes and bytes that never lead.
+        {"\x80", "?"},
+        {"a\xbf"
+         "b",
+         "a?b"},
+        {"\xff\xfe", "??"},
+        {"\xf5\x80\x80\x80", "????"},
+        // Truncated sequences; the byte that breaks one starts the next character.
+        {"ab\xc3", "ab?"},
+        {"\xe2\x82", "?"},
+        {"\xf0\x9f\x98", "?"},
+        {"\xe2\x82"
+         "A",
+         "?A"},
+        {"\xc3\xc3\xa9", "?\xe9"},
+        // Overlong forms (an overlong '/' must not sneak through), surrogates, past U+10FFFF.
+        {"\xc0\xaf", "??"},
+        {"\xe0\x80\xaf", "???"},
+        {"\xf0\x80\x80\xaf", "????"},
+        {"\xed\xa0\x80", "???"},
+        {"\xf4\x90\x80\x80", "????"},
+    };
+    for (const auto& [input, expected] : cases)
+        EXPECT_EQ(utf8ToLatin1(input), expected) << ::testing::PrintToString(std::string(input));
 }
 
 TEST(Latin1Test, RandomBytesNeverGrowAndKeepAscii) {
@@ -110,22 +75,20 @@ TEST(Latin1Test, RandomBytesNeverGrowAndKeepAscii) {
     std::uniform_int_distribution<int> length(0, 12);
     for (int round = 0; round < 20000; ++round) {
         std::string input;
-        const int n = length(random);
-        for (int i = 0; i < n; ++i)
+        for (int i = length(random); i > 0; --i)
             input.push_back(static_cast<char>(byte(random)));
         const std::string out = utf8ToLatin1(input);
         EXPECT_LE(out.size(), input.size());
-        std::size_t asciiIn = 0;
-        std::size_t asciiOut = 0;
-        for (char c : input)
-            asciiIn += static_cast<unsigned char>(c) < 0x80 ? 1U : 0U;
-        for (char c : out) {
-            asciiOut += static_cast<unsigned char>(c) < 0x80 && c != '?' ? 1U : 0U;
-        }
-        std::size_t questionsIn = 0;
-        for (char c : input)
-            questionsIn += c == '?' ? 1U : 0U;
-        EXPECT_EQ(asciiOut + questionsIn, asciiIn) << "round " << round;
+        // Every ASCII byte comes through; every other question mark replaced something.
+        const auto ascii = [](const std::string& s, bool questionMarks) {
+            std::size_t count = 0;
+            for (char c : s)
+                count += static_cast<unsigned char>(c) < 0x80 && (questionMarks || c != '?');
+            return count;
+        };
+        EXPECT_EQ(ascii(out, false) + std::count(input.begin(), input.end(), '?'),
+                  ascii(input, true))
+            << "round " << round;
     }
 }
 
