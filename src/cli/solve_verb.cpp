@@ -106,9 +106,10 @@ int solveVerb(const Options& options, std::istream& in, std::ostream& out, std::
             const int v = puzzle.values[static_cast<std::size_t>(b)];
             if (v != 0) wb.theCells().getcellBigindex(b).putOriginal(v);
         }
-        wb.theCells().resetPossibilities();
         wb.theCells().Validate();
         if (wb.theCells().Invalid) {
+            // Not solved, but a saved copy still shows the candidates of the givens.
+            wb.theCells().resetPossibilities();
             out << writePuzzleLine(puzzle.values, n) << "\tinvalid\n";
         } else {
             pc.Generate = false;
