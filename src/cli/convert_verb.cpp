@@ -15,15 +15,6 @@ namespace velmora::cli {
 
 namespace {
 
-std::vector<int> givens(scells& grid) {
-    std::vector<int> values(static_cast<std::size_t>(grid.cellCount()));
-    for (int b = 0; b < grid.cellCount(); ++b) {
-        const scell& cell = grid.getcellBigindex(b);
-        values[static_cast<std::size_t>(b)] = cell.Original ? cell.Trying : 0;
-    }
-    return values;
-}
-
 struct FoundLine {
     std::string text;  // empty when the input holds no puzzle line
     int lineNumber = 0;
@@ -69,7 +60,7 @@ int convertVerb(const Options& options, std::istream& in, std::ostream& out, std
             return 1;
         }
         if (!options.save.empty()) return savePuzzle(wb, options.save) ? 0 : 1;
-        out << writePuzzleLine(givens(wb.theCells()), wb.pc().nDim) << '\n';
+        out << writePuzzleLine(gridGivens(wb.theCells()), wb.pc().nDim) << '\n';
         return 0;
     }
 

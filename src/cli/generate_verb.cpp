@@ -13,18 +13,7 @@
 
 namespace velmora::cli {
 
-namespace {
-
-std::vector<int> givens(scells& grid) {
-    std::vector<int> values(static_cast<std::size_t>(grid.cellCount()));
-    for (int b = 0; b < grid.cellCount(); ++b) {
-        const scell& cell = grid.getcellBigindex(b);
-        values[static_cast<std::size_t>(b)] = cell.Original ? cell.Trying : 0;
-    }
-    return values;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 int generateVerb(const Options& options, std::ostream& out, std::ostream& err, bool showProgress) {
     FixedSettings settings = settingsFor(options);
@@ -44,7 +33,7 @@ int generateVerb(const Options& options, std::ostream& out, std::ostream& err, b
         if (options.count > 1)
             progress.setPrefix(std::to_string(i) + "/" + std::to_string(options.count));
         cbGenerate_Click(wb);
-        const std::string line = writePuzzleLine(givens(wb.theCells()), n);
+        const std::string line = writePuzzleLine(gridGivens(wb.theCells()), n);
         progress.finish();
         out << line << '\n' << std::flush;
         // --save keeps the first puzzle as the window would save it right after Generate.

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "line_reader.h"
+#include "model/scells.h"
 #include "model/size_options.h"
 
 namespace velmora::cli {
@@ -70,6 +71,15 @@ std::string writePuzzleLine(const std::vector<int>& values, int n) {
     for (const int v : values)
         line += v >= 1 && v <= n ? kDefaultElements[v - 1] : '.';
     return line;
+}
+
+std::vector<int> gridGivens(const scells& grid) {
+    std::vector<int> values(static_cast<std::size_t>(grid.cellCount()));
+    for (int b = 0; b < grid.cellCount(); ++b) {
+        const scell& cell = grid.getcellBigindex(b);
+        values[static_cast<std::size_t>(b)] = cell.Original ? cell.Trying : 0;
+    }
+    return values;
 }
 
 }  // namespace velmora::cli

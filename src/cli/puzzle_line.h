@@ -7,6 +7,10 @@
 #include <string_view>
 #include <vector>
 
+namespace velmora {
+class scells;
+}
+
 namespace velmora::cli {
 
 struct PuzzleLine {
@@ -26,5 +30,8 @@ PuzzleLine tooLongLine();
 
 // Writes element numbers in the same format, '.' for empty cells.
 std::string writePuzzleLine(const std::vector<int>& values, int n);
+
+// The givens of a grid as element numbers, row by row, 0 for every other cell.
+std::vector<int> gridGivens(const scells& grid);
 
 }  // namespace velmora::cli
