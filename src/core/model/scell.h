@@ -9,14 +9,12 @@
 #include <cstdint>
 #include <string>
 
+#include "model/box_shape.h"
 #include "model/random.h"
 
 namespace velmora {
 
 class scells;
-
-// The largest grid side: 18 (3x6 boxes).
-inline constexpr int kMaxDim = 18;
 
 // The bit of candidate index i (0..31).
 constexpr std::uint32_t candidateBit(int i) {

@@ -12,6 +12,7 @@
 #include <memory>
 #include <vector>
 
+#include "model/box_shape.h"
 #include "model/scell.h"
 #include "model/slist.h"
 
@@ -19,8 +20,6 @@ namespace velmora {
 
 class PuzzleControl;
 class Workbench;
-
-enum UnitType : int { kRow = 0, kColumn = 1, kBox = 2 };
 
 class scells : public std::enable_shared_from_this<scells> {
   public:
