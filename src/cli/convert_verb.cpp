@@ -3,12 +3,13 @@
 #include <istream>
 #include <ostream>
 
-#include "model/workbench.h"
+#include "commands/workbench.h"
+#include "elimination/candidates.h"
 #include "puzzle_line.h"
 #include "save_file_input.h"
-#include "savefile/save_commands.h"
+#include "commands/save_commands.h"
 #include "savefile/save_messages.h"
-#include "solving/commands.h"
+#include "commands/commands.h"
 #include "stream_messages.h"
 
 namespace velmora::cli {
@@ -90,7 +91,7 @@ int convertVerb(const Options& options, std::istream& in, std::ostream& out, std
         scell& cell = wb.theCells().getcellBigindex(b);
         cell.scPush();
         cell.putOriginal(v);
-        wb.theCells().resetPossibilities();
+        resetPossibilities(wb.theCells());
     }
     return savePuzzle(wb, options.save) ? 0 : 1;
 }

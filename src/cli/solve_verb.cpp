@@ -3,12 +3,13 @@
 #include <istream>
 #include <ostream>
 
-#include "model/workbench.h"
+#include "commands/workbench.h"
+#include "elimination/candidates.h"
 #include "puzzle_line.h"
 #include "save_file_input.h"
-#include "savefile/save_commands.h"
+#include "commands/save_commands.h"
 #include "savefile/save_messages.h"
-#include "solving/commands.h"
+#include "commands/commands.h"
 #include "solving/guess_solver.h"
 #include "solving/solve_driver.h"
 #include "stream_messages.h"
@@ -109,14 +110,15 @@ int solveVerb(const Options& options, std::istream& in, std::ostream& out, std::
         wb.theCells().Validate();
         if (wb.theCells().Invalid) {
             // Not solved, but a saved copy still shows the candidates of the givens.
-            wb.theCells().resetPossibilities();
+            resetPossibilities(wb.theCells());
             out << writePuzzleLine(puzzle.values, n) << "\tinvalid\n";
         } else {
             pc.Generate = false;
             pc.solving = true;
             pc.guessingEnabled = options.bruteForce;
             wb.sBlock().Reset();
-            solvePuzzle(wb);
+            StatusBarProgress progress(wb);
+            solvePuzzle(pc, progress);
             pc.solving = false;
             out << writePuzzleLine(gridValues(wb.theCells()), n) << '\t'
                 << outcomeWord(wb, options.bruteForce) << '\n';

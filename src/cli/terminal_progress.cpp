@@ -10,13 +10,12 @@ constexpr std::size_t kMaxWidth = 79;
 constexpr auto kRedrawInterval = std::chrono::milliseconds(100);
 }  // namespace
 
-void TerminalProgress::setPanelText(int panel, const std::string& text) {
-    if (panel < 1 || panel > 3) return;
-    panels_[static_cast<std::size_t>(panel - 1)] = text;
+void TerminalProgress::setPanelText(Panel panel, const std::string& text) {
+    panels_[static_cast<std::size_t>(panel) - 1] = text;
     // Panel 2 changes with every removal try and every guess: drawing each would cost more than
     // the work itself. The other panels change a few times a puzzle.
     const auto now = std::chrono::steady_clock::now();
-    if (panel == 2 && now - lastDraw_ < kRedrawInterval) return;
+    if (panel == Panel::Result && now - lastDraw_ < kRedrawInterval) return;
     lastDraw_ = now;
     draw();
 }

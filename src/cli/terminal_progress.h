@@ -17,7 +17,7 @@ class TerminalProgress : public StatusBar {
     explicit TerminalProgress(std::ostream& terminal) : terminal_(terminal) {}
     ~TerminalProgress() override { finish(); }
 
-    void setPanelText(int panel, const std::string& text) override;
+    void setPanelText(Panel panel, const std::string& text) override;
     // Text shown in front of the panels, e.g. which puzzle of a run is being made.
     void setPrefix(const std::string& prefix);
     // Wipes the line so that later output starts clean.

@@ -2,9 +2,9 @@
 
 #include <QAbstractItemView>
 #include <QPainter>
-#include <QTableView>
 
 #include "cell_painting.h"
+#include "grid_model.h"
 
 namespace velmora::ui {
 
@@ -19,9 +19,10 @@ CellDelegate::CellDelegate(QAbstractItemView* view) : QStyledItemDelegate(view),
 
 void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                          const QModelIndex& index) const {
-    const auto* table = qobject_cast<const QTableView*>(view_);
-    paintCell(*painter, option.rect, cellLookOf(index, option.font, option.palette),
-              table && table->wordWrap());
+    const auto* model = qobject_cast<const GridModel*>(index.model());
+    if (!model) return;
+    paintCell(*painter, option.rect, model->cell(index.row(), index.column()),
+              model->gridLayout());
 
     if (index == view_->currentIndex()) {
         painter->save();

@@ -1,67 +1,62 @@
 #include "cell_painting.h"
 
+#include <QFont>
 #include <QFontMetricsF>
-#include <QModelIndex>
 #include <QPainter>
-#include <QPalette>
-#include <QTextLayout>
-#include <cmath>
+#include <algorithm>
+#include <bit>
+
+#include "qt_colour.h"
 
 namespace velmora::ui {
 
 namespace {
 
-// Lays a candidate list out in centred lines spaced by the font's ascent alone: element
-// characters are upper case and digits, so the descent would only waste the cell's height.
-void drawCandidates(QPainter& painter, const QRect& rect, const QString& text) {
-    if (text.isEmpty()) return;
-    QTextLayout layout(text, painter.font(), painter.device());
-    QTextOption wrap(Qt::AlignHCenter);
-    wrap.setWrapMode(QTextOption::WordWrap);
-    layout.setTextOption(wrap);
-    const qreal step = std::ceil(QFontMetricsF(painter.font(), painter.device()).ascent());
-    qreal y = 0;
-    layout.beginLayout();
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(rect.width());
-        line.setPosition(QPointF(0, y));
-        y += step;
+// The cell's font at its size in points, on the painter's device.
+QFont cellFont(const CellFormat& format) {
+    QFont font(QString::fromStdString(format.fontName));
+    font.setPointSizeF(format.fontSize > 0 ? format.fontSize : 8);
+    return font;
+}
+
+void drawCandidates(QPainter& painter, const QRectF& rect, const CellView& cell,
+                    const GridLayout& layout) {
+    const int rows = std::max(layout.shape.rows, 1);
+    const int cols = std::max(layout.shape.cols, 1);
+    const QRectF inner = rect.adjusted(1, 1, -1, -1);
+    const qreal w = inner.width() / cols;
+    const qreal h = inner.height() / rows;
+    QFont font = cellFont(cell.format);
+    QFontMetricsF metrics(font, painter.device());
+    // Shrink until the widest element and the character height fit one place of the small grid.
+    qreal widest = 0;
+    for (const std::string& e : layout.elements)
+        widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(e)));
+    const qreal scale = std::min({1.0, w * 0.95 / std::max(widest, 1.0),
+                                  h * 0.95 / std::max(metrics.capHeight() * 1.25, 1.0)});
+    if (scale < 1.0) font.setPointSizeF(std::max(font.pointSizeF() * scale, 1.0));
+    painter.setFont(font);
+    for (std::uint32_t bits = cell.candidates; bits != 0; bits &= bits - 1) {
+        const int k = std::countr_zero(bits);
+        if (k >= static_cast<int>(layout.elements.size())) break;
+        const QRectF place(inner.left() + (k % cols) * w, inner.top() + (k / cols) * h, w, h);
+        painter.drawText(place, Qt::AlignCenter,
+                         QString::fromStdString(layout.elements[static_cast<std::size_t>(k)]));
     }
-    layout.endLayout();
-    painter.save();
-    painter.setClipRect(rect, Qt::IntersectClip);
-    layout.draw(&painter, rect.topLeft());
-    painter.restore();
 }
 
 }  // namespace
 
-CellLook cellLookOf(const QModelIndex& index, const QFont& gridFont, const QPalette& palette) {
-    CellLook look;
-    const QVariant back = index.data(Qt::BackgroundRole);
-    look.background = back.isValid() ? back.value<QBrush>() : palette.base();
-    const QVariant font = index.data(Qt::FontRole);
-    look.font = font.isValid() ? font.value<QFont>() : gridFont;
-    const QVariant fore = index.data(Qt::ForegroundRole);
-    look.textColour = fore.isValid() ? fore.value<QBrush>().color() : palette.color(QPalette::Text);
-    const QVariant align = index.data(Qt::TextAlignmentRole);
-    look.alignment = align.isValid() ? align.toInt() : int{Qt::AlignCenter};
-    look.text = index.data(Qt::DisplayRole).toString();
-    return look;
-}
-
-void paintCell(QPainter& painter, const QRect& rect, const CellLook& look, bool wordWrap) {
+void paintCell(QPainter& painter, const QRectF& rect, const CellView& cell,
+               const GridLayout& layout) {
     painter.save();
-    painter.fillRect(rect, look.background);
-    painter.setFont(look.font);
-    painter.setPen(look.textColour);
-    const QRect textRect = rect.adjusted(1, 0, -1, 0);
-    if ((look.alignment & Qt::AlignTop) != 0) {
-        // A candidate list wraps between its characters whatever the grid's wrap setting, which
-        // follows the last cell written.
-        drawCandidates(painter, textRect, look.text);
-    } else {
-        painter.drawText(textRect, look.alignment | (wordWrap ? Qt::TextWordWrap : 0), look.text);
+    painter.fillRect(rect, toQColor(cell.format.back));
+    painter.setPen(toQColor(cell.format.fore));
+    if (cell.candidates != 0) {
+        drawCandidates(painter, rect, cell, layout);
+    } else if (!cell.text.empty()) {
+        painter.setFont(cellFont(cell.format));
+        painter.drawText(rect, Qt::AlignCenter, QString::fromStdString(cell.text));
     }
     painter.restore();
 }

@@ -1,33 +1,18 @@
-// How one cell of the entry grid is painted, shared by the screen (CellDelegate) and the printed
-// page (GridPicture), so that paper shows exactly what the screen shows.
+// How one cell of the grid is painted, shared by the screen (CellDelegate) and paper
+// (GridPicture), so that paper shows exactly what the screen shows.
 #pragma once
 
-#include <QBrush>
-#include <QColor>
-#include <QFont>
-#include <QString>
+#include "model/cell_view.h"
 
-class QModelIndex;
 class QPainter;
-class QPalette;
-class QRect;
+class QRectF;
 
 namespace velmora::ui {
 
-// What the grid control wrote into one cell, with the grid's own font and colours where it
-// wrote nothing.
-struct CellLook {
-    QBrush background;
-    QFont font;
-    QColor textColour;
-    int alignment = 0;  // Qt::Alignment flags
-    QString text;
-};
-
-CellLook cellLookOf(const QModelIndex& index, const QFont& gridFont, const QPalette& palette);
-
-// Fills `rect` with the cell's background and draws its text: a value in one line (wrapped when
-// `wordWrap`, the grid's one wrap setting), a candidate list wrapped between its characters.
-void paintCell(QPainter& painter, const QRect& rect, const CellLook& look, bool wordWrap);
+// Fills `rect` with the cell's background and draws its value in the middle, or its candidates
+// in fixed places: a small grid of the box's shape (R rows of C candidates), the same candidate
+// always in the same spot, in the candidate font or smaller where the cell needs it.
+void paintCell(QPainter& painter, const QRectF& rect, const CellView& cell,
+               const GridLayout& layout);
 
 }  // namespace velmora::ui

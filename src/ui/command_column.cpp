@@ -10,6 +10,7 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
+#include "caption_button.h"
 #include "elements_box.h"
 #include "size_frame.h"
 
@@ -113,7 +114,6 @@ CommandColumn::CommandColumn(QWidget* parent) : QWidget(parent) {
     ckbTrial = optionBox("ckbTrial", bruteTip, false);
     lbuseBrute =
         optionLabel("lbuseBrute", "Use brute force (not necessary for genuine Sudokus)", bruteTip);
-    lbuseBrute->setWordWrap(true);
     grid->addWidget(cbSolve, row, 0, Qt::AlignTop);
     auto* brute = pair(ckbTrial, lbuseBrute);
     brute->setAlignment(ckbTrial, Qt::AlignTop);
@@ -155,7 +155,7 @@ CommandColumn::CommandColumn(QWidget* parent) : QWidget(parent) {
 }
 
 QPushButton* CommandColumn::button(const char* name, const char* caption, const char* toolTip) {
-    auto* b = new QPushButton(caption, this);
+    auto* b = new CaptionButton(caption, this);
     b->setObjectName(name);
     if (toolTip) b->setToolTip(toolTip);
     b->setAutoDefault(false);
@@ -169,6 +169,8 @@ QPushButton* CommandColumn::button(const char* name, const char* caption, const 
 QLabel* CommandColumn::sectionLabel(const char* name, const char* caption) {
     auto* l = new QLabel(caption, this);
     l->setObjectName(name);
+    // Longer texts of other languages wrap rather than widen the column.
+    l->setWordWrap(true);
     QFont f = l->font();
     f.setFamily("Tahoma");
     f.setBold(true);
@@ -179,6 +181,7 @@ QLabel* CommandColumn::sectionLabel(const char* name, const char* caption) {
 QLabel* CommandColumn::optionLabel(const char* name, const char* caption, const char* toolTip) {
     auto* l = new QLabel(caption, this);
     l->setObjectName(name);
+    l->setWordWrap(true);
     l->setToolTip(toolTip);
     return l;
 }

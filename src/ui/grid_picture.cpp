@@ -6,15 +6,17 @@
 
 #include "cell_painting.h"
 #include "entry_grid.h"
+#include "grid_model.h"
 
 namespace velmora::ui {
 
 QSize GridPicture::size() const {
+    const GridModel& model = grid_.gridModel();
     int width = 0;
-    for (int c = 0; c < grid_.columnCount(); ++c)
+    for (int c = 0; c < model.columnCount(); ++c)
         width += grid_.columnWidth(c);
     int height = 0;
-    for (int r = 0; r < grid_.rowCount(); ++r)
+    for (int r = 0; r < model.rowCount(); ++r)
         height += grid_.rowHeight(r);
     return {width, height};
 }
@@ -27,28 +29,27 @@ void GridPicture::paint(QPainter& painter) const {
     const QColor lines = QColor::fromRgba(static_cast<QRgb>(
         grid_.style()->styleHint(QStyle::SH_Table_GridLineColor, &option, &grid_)));
     const QSize whole = size();
-    const bool wrap = grid_.wordWrap();
+    const GridModel& model = grid_.gridModel();
     int y = 0;
-    for (int r = 0; r < grid_.rowCount(); ++r) {
+    for (int r = 0; r < model.rowCount(); ++r) {
         const int h = grid_.rowHeight(r);
         int x = 0;
-        for (int c = 0; c < grid_.columnCount(); ++c) {
+        for (int c = 0; c < model.columnCount(); ++c) {
             const int w = grid_.columnWidth(c);
             // As on screen: the cell leaves its last column and row of pixels to the grid lines.
-            paintCell(painter, QRect(x, y, w - 1, h - 1),
-                      cellLookOf(grid_.model()->index(r, c), grid_.font(), grid_.palette()), wrap);
+            paintCell(painter, QRectF(x, y, w - 1, h - 1), model.cell(r, c), model.gridLayout());
             x += w;
         }
         y += h;
     }
     // Lines as one-pixel rectangles: they land on whole pixels on screen and on paper alike.
     int x = 0;
-    for (int c = 0; c < grid_.columnCount(); ++c) {
+    for (int c = 0; c < model.columnCount(); ++c) {
         x += grid_.columnWidth(c);
         painter.fillRect(QRect(x - 1, 0, 1, whole.height()), lines);
     }
     y = 0;
-    for (int r = 0; r < grid_.rowCount(); ++r) {
+    for (int r = 0; r < model.rowCount(); ++r) {
         y += grid_.rowHeight(r);
         painter.fillRect(QRect(0, y - 1, whole.width(), 1), lines);
     }

@@ -6,7 +6,7 @@
 
 #include "entry_grid.h"
 #include "grid_picture.h"
-#include "model/workbench.h"
+#include "commands/workbench.h"
 
 namespace velmora::ui {
 
@@ -22,7 +22,7 @@ void paintGridPage(QPainter& painter, const EntryGrid& grid) {
 bool printGrid(QPrinter& printer, const EntryGrid& grid) {
     // One printer unit per screen pixel: the picture keeps its size on screen, and its text is
     // laid out with the screen's own font metrics, so the candidate lists wrap as they do there.
-    printer.setResolution(qRound(grid.dpiY()));
+    printer.setResolution(grid.logicalDpiY());
     printer.setFullPage(false);
     QPainter painter;
     if (!painter.begin(&printer)) return false;

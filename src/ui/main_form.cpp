@@ -11,26 +11,26 @@
 #include <algorithm>
 
 #include "command_column.h"
-#include "display/candidate_display.h"
+#include "commands/candidate_options.h"
+#include "commands/commands.h"
+#include "commands/language_choice.h"
+#include "commands/save_commands.h"
+#include "commands/size_commands.h"
+#include "commands/workbench.h"
 #include "display/grid_control.h"
 #include "display/grid_geometry.h"
-#include "display/language_choice.h"
-#include "display/size_commands.h"
 #include "elements_box.h"
 #include "entry_grid.h"
 #include "font_substitutes.h"
 #include "grid_printer.h"
-#include "history/form_control.h"
 #include "input_blocker.h"
 #include "message_box_port.h"
 #include "model/size_options.h"
-#include "model/workbench.h"
 #include "named_controls_port.h"
 #include "pencil_mark_box.h"
 #include "pencil_mark_editor.h"
 #include "qt_file_dialogs.h"
 #include "size_frame.h"
-#include "solving/commands.h"
 #include "statistics_panel.h"
 #include "status_panels.h"
 #include "texts/language_tables.h"
@@ -63,6 +63,7 @@ MainForm::MainForm(std::uint64_t seed, QWidget* parent) : QMainWindow(parent) {
     undoButtons_ = std::make_unique<UndoButtonsPort>(column_->cbUndo, column_->cbRedo);
     controls_ = std::make_unique<NamedControlsPort>(*this);
     gridControl_ = std::make_unique<GridControl>(*entryGrid_, statistics_);
+    fileDialogs_ = std::make_unique<QtFileDialogs>(this);
     Ports ports;
     ports.statusBar = statusPanels_;
     ports.messages = messages_.get();
@@ -70,12 +71,11 @@ MainForm::MainForm(std::uint64_t seed, QWidget* parent) : QMainWindow(parent) {
     ports.settings = settings_.get();
     ports.undoButtons = undoButtons_.get();
     ports.controls = controls_.get();
+    ports.fileDialogs = fileDialogs_.get();
     wb_ = std::make_unique<Workbench>(ports, seed);
-    gridControl_->init(*wb_);
-    fileDialogs_ = std::make_unique<QtFileDialogs>(this);
+    gridControl_->init(wb_->fControl());
 
     Form_Load();
-    wb_->fControl().setFileDialogs(*fileDialogs_);
     pencilMarkEditor_ = std::make_unique<PencilMarkEditor>(*wb_, *entryGrid_, *tbGridEntry_);
     connectHandlers();
     // Typing goes into the grid from the start.
@@ -104,7 +104,8 @@ void MainForm::buildWidgets() {
     int areaHeight = 0;
     for (const SizeOption& o : kSizeOptions) {
         const int n = o.nRows * o.nCols;
-        const GridGeometry g = entryGridGeometry(o.cFontSize, n, n, entryGrid_->logicalDpiX(),
+        const GridGeometry g = entryGridGeometry(o.cFontSize * 1.6, n, n,
+                                                 entryGrid_->logicalDpiX(),
                                                  entryGrid_->logicalDpiY());
         const QSize s = entryGrid_->sizeForCellArea(g.width, g.height);
         areaWidth = std::max(areaWidth, s.width());
@@ -149,7 +150,7 @@ void MainForm::connectHandlers() {
     connect(entryGrid_, &EntryGrid::keyTyped, this, &MainForm::EntryGrid_KeyPress);
     const auto command = [this](QPushButton* button, void (*handler)(Workbench&)) {
         connect(button, &QPushButton::clicked, this, [this, handler] {
-            if (!busy_) handler(*wb_);
+            if (ready()) handler(*wb_);
         });
     };
     command(column_->cbEnterInitial, &velmora::cbEnterInitial_Click);
@@ -157,16 +158,16 @@ void MainForm::connectHandlers() {
     command(column_->cbReset, &velmora::cbReset_Click);
     command(column_->cbClear, &velmora::cbClear_Click);
     command(column_->cbhint, &velmora::cbhint_Click);
-    command(column_->cbUndo, [](Workbench& wb) { wb.fControl().unDo(); });
-    command(column_->cbRedo, [](Workbench& wb) { wb.fControl().reDo(); });
+    command(column_->cbUndo, &velmora::cbUndo_Click);
+    command(column_->cbRedo, &velmora::cbRedo_Click);
     connect(column_->cbGenerate, &QPushButton::clicked, this, &MainForm::cbGenerate_Click);
     connect(column_->cbSolve, &QPushButton::clicked, this, &MainForm::cbSolve_Click);
     connect(column_->cbSave, &QPushButton::clicked, this, &MainForm::cbSave_Click);
     connect(column_->cbLoad, &QPushButton::clicked, this, &MainForm::cbLoad_Click);
     connect(column_->cbPrint, &QPushButton::clicked, this, &MainForm::cbPrint_Click);
     connect(column_->cbExit, &QPushButton::clicked, this, &MainForm::cbExit_Click);
-    connect(entryGrid_, &QTableWidget::cellDoubleClicked, this, [this](int row, int col) {
-        if (!busy_) pencilMarkEditor_->EntryGrid_DblClick(row, col);
+    connect(entryGrid_, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& at) {
+        if (!busy_) pencilMarkEditor_->EntryGrid_DblClick(at.row(), at.column());
     });
     connect(cmbLanguage_, &QComboBox::currentIndexChanged, this,
             [this](int index) { velmora::cmbLanguage_Click(*wb_, index); });
@@ -202,6 +203,11 @@ void MainForm::runBusy(const std::function<void()>& command) {
     busy_ = false;
 }
 
+bool MainForm::ready() const {
+    // An editor that refused to let go (an invalid character) keeps the command from running.
+    return !busy_ && !pencilMarkEditor_->isOpen();
+}
+
 void MainForm::EntryGrid_KeyPress(int keyAscii) {
     if (busy_) return;
     gridControl_->loadKeypress(keyAscii);
@@ -209,12 +215,12 @@ void MainForm::EntryGrid_KeyPress(int keyAscii) {
 }
 
 void MainForm::cbGenerate_Click() {
-    if (busy_) return;
+    if (!ready()) return;
     runBusy([this] { velmora::cbGenerate_Click(*wb_); });
 }
 
 void MainForm::cbSolve_Click() {
-    if (busy_) return;
+    if (!ready()) return;
     runBusy([this] { velmora::cbSolve_Click(*wb_); });
 }
 
@@ -227,19 +233,17 @@ void MainForm::tbSelements_Validate() {
 }
 
 void MainForm::cbSave_Click() {
-    if (busy_) return;
-    std::string chooseInDialog;
-    wb_->fControl().fSave(chooseInDialog);
+    if (!ready()) return;
+    velmora::fSave(*wb_, "");
 }
 
 void MainForm::cbLoad_Click() {
-    if (busy_) return;
-    std::string chooseInDialog;
-    wb_->fControl().fload(chooseInDialog);
+    if (!ready()) return;
+    velmora::fload(*wb_, "");
 }
 
 void MainForm::cbPrint_Click() {
-    if (busy_) return;
+    if (!ready()) return;
     gPrint(this, *entryGrid_, *wb_);
 }
 

@@ -53,6 +53,8 @@ class MainForm : public QMainWindow {
 
     // True while Solve or Generate runs.
     bool busy() const { return busy_; }
+    // A command may run: nothing long is under way and no pencil-mark editor holds the focus.
+    bool ready() const;
 
   private:
     void buildWidgets();

@@ -1,8 +1,8 @@
 #include "pencil_mark_editor.h"
 
-#include "display/pencil_mark_editing.h"
+#include "commands/pencil_mark_commands.h"
 #include "entry_grid.h"
-#include "model/workbench.h"
+#include "commands/workbench.h"
 #include "pencil_mark_box.h"
 #include "qt_colour.h"
 
@@ -47,10 +47,10 @@ void PencilMarkEditor::EntryGrid_DblClick(int row, int col) {
 }
 
 void PencilMarkEditor::placeOverCell() {
-    QTableWidgetItem* item = grid_.item(row_, col_);
-    if (!item) return;
+    const QModelIndex index = grid_.model()->index(row_, col_);
+    if (!index.isValid()) return;
     // The cell as drawn, without the grid lines along its right and bottom edges.
-    const QRect cell = grid_.visualItemRect(item);
+    const QRect cell = grid_.visualRect(index);
     const QPoint topLeft = grid_.viewport()->mapTo(box_.parentWidget(), cell.topLeft());
     box_.setGeometry(QRect(topLeft, cell.size()));
 }

@@ -3,7 +3,7 @@
 
 #include <QColor>
 
-#include "model/puzzle_control.h"
+#include "model/colour.h"
 
 namespace velmora::ui {
 

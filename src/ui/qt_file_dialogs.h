@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <memory>
 
-#include "savefile/file_dialogs.h"
+#include "model/ports.h"
 
 class QFileDialog;
 class QWidget;

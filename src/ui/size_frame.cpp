@@ -4,28 +4,29 @@
 #include <QGridLayout>
 #include <QRadioButton>
 
+#include "model/box_shape.h"
+
 namespace velmora::ui {
 
 namespace {
 
 struct OptionDesign {
     const char* caption;
-    const char* toolTip;
     int row;  // the frame shows two columns of five
     int column;
 };
 
 const std::array<OptionDesign, SizeFrame::kOptions> kOptionDesign{{
-    {"3X3", "Select for a 3x3 puzzle", 2, 0},
-    {"4x4", "Select for a 3x3 puzzle", 2, 1},
-    {"2x2", "Select for a 3x3 puzzle", 0, 0},
-    {"2x3", "Select for a 2x3 puzzle", 1, 0},
-    {"3x4", "Select for a 3x4 puzzle", 1, 1},
-    {"2x4", "Select for a 2x4 puzzle", 0, 1},
-    {"2x5", "Select for a 3x3 puzzle", 3, 0},
-    {"3x5", "Select for a 3x3 puzzle", 4, 0},
-    {"2x6", "Select for a 3x3 puzzle", 3, 1},
-    {"3x6", "Select for a 3x3 puzzle", 4, 1},
+    {"3X3", 2, 0},
+    {"4x4", 2, 1},
+    {"2x2", 0, 0},
+    {"2x3", 1, 0},
+    {"3x4", 1, 1},
+    {"2x4", 0, 1},
+    {"2x5", 3, 0},
+    {"3x5", 4, 0},
+    {"2x6", 3, 1},
+    {"3x6", 4, 1},
 }};
 
 }  // namespace
@@ -43,7 +44,8 @@ SizeFrame::SizeFrame(QWidget* parent) : QGroupBox("Size", parent) {
         // One control array: every option has the same name and its own index.
         button->setObjectName("optSize");
         button->setProperty("Index", i);
-        button->setToolTip(d.toolTip);
+        const BoxShape shape = kBoxShapes[static_cast<std::size_t>(i)];
+        button->setToolTip(QString("Select for a %1x%2 puzzle").arg(shape.rows).arg(shape.cols));
         group_->addButton(button, i);
         grid->addWidget(button, d.row, d.column);
         options_[static_cast<std::size_t>(i)] = button;

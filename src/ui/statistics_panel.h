@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <array>
 
-#include "display/statistics_view.h"
+#include "model/ports.h"
 
 class QCheckBox;
 class QLabel;

@@ -42,13 +42,13 @@ StatusPanels::StatusPanels(QWidget* parent) : QStatusBar(parent) {
     }
 }
 
-void StatusPanels::setPanelText(int panel, const std::string& text) {
-    if (panel < 1 || panel > 3) return;
-    QLabel* label = panels_[static_cast<std::size_t>(panel - 1)];
+void StatusPanels::setPanelText(Panel panel, const std::string& text) {
+    const int number = static_cast<int>(panel);
+    QLabel* label = panels_[static_cast<std::size_t>(number - 1)];
     const QString t = QString::fromStdString(text);
     label->setText(t);
     label->repaint();
-    emit panelTextChanged(panel, t);
+    emit panelTextChanged(number, t);
 }
 
 QString StatusPanels::panelText(int panel) const {

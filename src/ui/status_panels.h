@@ -16,7 +16,7 @@ class StatusPanels : public QStatusBar, public StatusBar {
   public:
     explicit StatusPanels(QWidget* parent = nullptr);
 
-    void setPanelText(int panel, const std::string& text) override;
+    void setPanelText(Panel panel, const std::string& text) override;
     // Panel 1..3.
     QString panelText(int panel) const;
     QLabel* panel(int panel) const;

@@ -1,5 +1,7 @@
 #include "display/cell_format.h"
 
+#include "model/latin1.h"
+
 namespace velmora {
 
 CellFormat cellFormat(const scell& s, const PuzzleControl& pc) {
@@ -8,7 +10,6 @@ CellFormat cellFormat(const scell& s, const PuzzleControl& pc) {
     f.back = even ? pc.cBackevenValidSquare : pc.cBackoddValidSquare;
     if (s.Sure) {
         f.alignment = CellAlignment::Centre;
-        f.wordWrap = false;
         f.fontSize = pc.cFontSize;
         // A cell flagged both ways counts as the user's entry.
         if (s.Entered) {
@@ -23,7 +24,6 @@ CellFormat cellFormat(const scell& s, const PuzzleControl& pc) {
         }
     } else {
         f.alignment = CellAlignment::TopCentre;
-        f.wordWrap = true;
         f.fontSize = pc.cMaybeFontSize;
         f.fontName = pc.cMaybeFontName;
         f.fore = pc.cComputerMaybeIndex;
@@ -41,13 +41,19 @@ std::string cellText(const scell& s, const PuzzleControl& pc) {
         if (!s.Sure) return {};
         if (s.Trying < 1) return "?";
         const auto p = static_cast<std::size_t>(s.Trying - 1);
-        return p < pc.sElements.size() ? pc.sElements.substr(p, 1) : std::string{};
+        return p < pc.sElements.size() ? latin1ToUtf8(pc.sElements.substr(p, 1)) : std::string{};
     }
     if (s.countPossibilities < 1) return {};
     std::string list = s.unmask();
     while (!list.empty() && list.back() == ' ')
         list.pop_back();
-    return list;
+    return latin1ToUtf8(list);
+}
+
+CellView cellView(const scell& s, const PuzzleControl& pc) {
+    CellView view{cellFormat(s, pc), cellText(s, pc), 0};
+    if (!s.Sure && pc.Scribbling) view.candidates = s.bPoss & allCandidates(pc.nDim);
+    return view;
 }
 
 }  // namespace velmora

@@ -8,12 +8,12 @@ namespace velmora {
 
 struct ElementsCheck {
     bool accepted = false;
-    std::string elements;  // the element string to keep: the typed one upper-cased, or the old
+    std::string elements;  // Latin-1: the typed string upper-cased, or the old one
 };
 
-// Checks `typed` (UTF-8) against the current element string: only the number of characters
-// counts. Accepted characters are raised to upper case; a character outside printable ASCII,
-// which the grid could not show in one cell of the one-byte element string, becomes '?'.
+// Checks `typed` (UTF-8) against the current element string (Latin-1): only the number of
+// characters counts. Accepted characters are kept as Latin-1 and raised to upper case; a
+// character Latin-1 lacks, or a control character, becomes '?'.
 ElementsCheck checkElements(std::string_view typed, const std::string& current);
 
 // The box's complaint about a wrong length: the needed count, a blank and message 3.

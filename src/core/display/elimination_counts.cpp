@@ -1,11 +1,12 @@
 #include "display/elimination_counts.h"
 
-#include "model/workbench.h"
+#include "elimination/statsblock.h"
+#include "model/module_state.h"
 
 namespace velmora {
 
-EliminationCounts eliminationCounts(Workbench& wb) {
-    const auto& ne = wb.neSubsets;
+EliminationCounts eliminationCounts(const ModuleState& module, const Statsblock& stats) {
+    const auto& ne = module.neSubsets;
     const auto at = [&ne](std::size_t k) { return k < ne.size() ? ne[k] : 0; };
     EliminationCounts c;
     c.singles = at(0);
@@ -14,8 +15,8 @@ EliminationCounts eliminationCounts(Workbench& wb) {
     c.quads = at(3);
     for (std::size_t k = 4; k < ne.size(); ++k)
         c.more += ne[k];
-    c.grabs = wb.sBlock().neGrabs;
-    c.hiddenPairs = wb.sBlock().neHPairs;
+    c.grabs = stats.neGrabs;
+    c.hiddenPairs = stats.neHPairs;
     return c;
 }
 

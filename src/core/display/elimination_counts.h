@@ -2,22 +2,13 @@
 // them.
 #pragma once
 
+#include "model/cell_view.h"
+
 namespace velmora {
 
-class Workbench;
+class ModuleState;
+class Statsblock;
 
-struct EliminationCounts {
-    int singles = 0;
-    int pairs = 0;
-    int triplets = 0;
-    int quads = 0;
-    int more = 0;  // naked subsets of five cells and more, added up
-    int grabs = 0;
-    int hiddenPairs = 0;
-
-    bool operator==(const EliminationCounts&) const = default;
-};
-
-EliminationCounts eliminationCounts(Workbench& wb);
+EliminationCounts eliminationCounts(const ModuleState& module, const Statsblock& stats);
 
 }  // namespace velmora

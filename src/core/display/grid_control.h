@@ -1,57 +1,56 @@
-// The view of the puzzle grid: lays the grid widget out for the current size, writes the model
-// into it cell by cell and turns typed keys into cell changes. It is the only code that writes
-// into the grid widget, and it reaches the widget only through GridSurface.
+// The view of the puzzle grid: lays the grid out for the current size, writes the model into it
+// cell by cell and turns typed keys into cell changes. It is the only code that writes into the
+// grid widget, and it reaches the widget only through the GridSurface port.
 #pragma once
 
-#include <string>
+#include <vector>
 
-#include "display/grid_surface.h"
-#include "display/statistics_view.h"
+#include "model/cell_view.h"
 #include "model/ports.h"
-#include "model/scell.h"
 
 namespace velmora {
 
-class Workbench;
+class FormControl;
+class PuzzleControl;
 
 class GridControl : public GridView {
   public:
     // `stats` may be null when no statistics panel exists.
     explicit GridControl(GridSurface& surface, StatisticsView* stats = nullptr);
 
-    // The workbench whose configuration and grid this view shows. The configuration is read
-    // afresh on every call, since loading a file replaces it.
-    void init(Workbench& wb);
+    // The controller whose configuration this view shows; it is read afresh on every call, since
+    // loading a file replaces it.
+    void init(FormControl& fc);
 
     void refreshEntrygrid() override;
     void bUnloadGrid() override;
     void setCursor(int row, int col) override;
+    void beep() override;
 
-    // Formats the surface's current cell from `s`.
-    void setCellWhatever(const scell& s);
-
-    // Keyboard entry and cursor moves.
+    // Keyboard entry of one typed character (its code: Enter 13, Backspace 8, Space 32, a
+    // Latin-1 character, ...), and the cursor moves that follow it.
     void loadKeypress(int keyAscii);
     void setatvalidcell();
     void goNextRow();
     void goNextCol();
 
+    // The layout last given to the surface.
+    const GridLayout& layout() const { return layout_; }
+
   private:
+    PuzzleControl& pc() const;
     void goNextCell(bool byRow);
     void refreshAfterEdit();
-
-    // Each writes its property of the current cell only when it changes, except the text.
-    void setCellBackColor(Colour c);
-    void setCellForeColor(Colour c);
-    void setCellFontName(const std::string& name);
-    void setCellFontSize(double points);
-    void setCellAlignment(CellAlignment a);
-    void setCellWordWrap(bool on);
-    void setCellText(const std::string& text);
+    // Panel 2 says "Solved- Well done!" exactly while every cell holds a value and no unit holds
+    // one twice; the text goes when that stops being so.
+    void announceSolved();
 
     GridSurface& surface_;
     StatisticsView* stats_;
-    Workbench* wb_ = nullptr;
+    FormControl* fc_ = nullptr;
+    GridLayout layout_;
+    std::vector<CellView> cells_;
+    bool announcedSolved_ = false;
 };
 
 }  // namespace velmora

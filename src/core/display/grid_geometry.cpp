@@ -13,8 +13,7 @@ int roundHalfEven(double x) {
     return static_cast<int>(d % 2 == 0 ? d : d + 1);
 }
 
-GridGeometry entryGridGeometry(double fontSize, int rows, int cols, double dpiX, double dpiY) {
-    const double cellPoints = fontSize * 1.6;
+GridGeometry entryGridGeometry(double cellPoints, int rows, int cols, double dpiX, double dpiY) {
     GridGeometry g;
     g.cellWidth = roundHalfEven(cellPoints * dpiX / kPointsPerInch);
     g.cellHeight = roundHalfEven(cellPoints * dpiY / kPointsPerInch);

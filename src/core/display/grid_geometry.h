@@ -1,4 +1,4 @@
-// The entry grid's size: square cells 1.6 times the value font size, in whole pixels.
+// The entry grid's size: square cells whose side is given in points, in whole pixels.
 #pragma once
 
 namespace velmora {
@@ -16,8 +16,8 @@ int roundHalfEven(double x);
 // Points per inch.
 inline constexpr double kPointsPerInch = 72.0;
 
-// The layout of a grid of `rows` x `cols` cells for values of `fontSize` points on a screen of
+// The layout of a grid of `rows` x `cols` cells of `cellPoints` points on a screen of
 // `dpiX` x `dpiY` dots per inch.
-GridGeometry entryGridGeometry(double fontSize, int rows, int cols, double dpiX, double dpiY);
+GridGeometry entryGridGeometry(double cellPoints, int rows, int cols, double dpiX, double dpiY);
 
 }  // namespace velmora

@@ -2,15 +2,14 @@
 // of the grid leaves the open cells of that row (or column) outside the box.
 #include <array>
 
+#include "elimination/elimination_pass.h"
 #include "model/puzzle_control.h"
-#include "model/scells.h"
-#include "model/workbench.h"
 
 namespace velmora {
 
-int scells::pokeGrabs(int box) {
-    const PuzzleControl& pc = *pControl;
-    const scell& topLeft = cells_[static_cast<std::size_t>(unitOf(box, kBox)[0])];
+int EliminationPass::pokeGrabs(int box) {
+    const PuzzleControl& pc = pc_;
+    const scell& topLeft = cell(grid_.unitOf(box, kBox)[0]);
     const int r0 = topLeft.meRow;
     const int c0 = topLeft.meCol;
     const std::uint32_t all = allCandidates(n_);
@@ -20,7 +19,7 @@ int scells::pokeGrabs(int box) {
     std::array<std::uint32_t, kMaxDim> colMarks{};
     for (int dc = 0; dc < pc.nCols; ++dc) {
         for (int dr = 0; dr < pc.nRows; ++dr) {
-            const scell& cell = getCell(r0 + dr, c0 + dc);
+            const scell& cell = grid_.getCell(r0 + dr, c0 + dc);
             if (cell.Sure) continue;
             rowMarks[static_cast<std::size_t>(dr)] |= cell.bPoss & all;
             colMarks[static_cast<std::size_t>(dc)] |= cell.bPoss & all;
@@ -59,10 +58,10 @@ int scells::pokeGrabs(int box) {
         }
     };
     sweep(
-        rowMarks, pc.nRows, [&](int d, int k) -> scell& { return getCell(r0 + d, k); }, c0,
+        rowMarks, pc.nRows, [&](int d, int k) -> scell& { return grid_.getCell(r0 + d, k); }, c0,
         pc.nCols);
     sweep(
-        colMarks, pc.nCols, [&](int d, int k) -> scell& { return getCell(k, c0 + d); }, r0,
+        colMarks, pc.nCols, [&](int d, int k) -> scell& { return grid_.getCell(k, c0 + d); }, r0,
         pc.nRows);
     return total;
 }

@@ -1,10 +1,13 @@
 // Candidate computation and the elimination pass that repeats the rules to a fixed point.
+#include "elimination/candidates.h"
+
 #include <array>
 
+#include "elimination/elimination_pass.h"
 #include "elimination/statsblock.h"
+#include "model/module_state.h"
 #include "model/puzzle_control.h"
 #include "model/scells.h"
-#include "model/workbench.h"
 
 namespace velmora {
 
@@ -15,38 +18,39 @@ std::uint32_t valueBit(const scell& cell, int n) {
 }
 }  // namespace
 
-int scell::generatePossibilities() {
-    const PuzzleControl& pc = *meGrid->pControl;
-    if (pc.manualPencilMarks) return countPossibilities;
-    const int n = dim();
-    const Workbench& wb = *pc.module;
+int generatePossibilities(scell& cell) {
+    const scells& grid = *cell.meGrid;
+    if (grid.pControl->manualPencilMarks) return cell.countPossibilities;
+    const int n = grid.dim();
     std::uint32_t used = 0;
-    for (const auto& [unit, type] :
-         {std::pair<int, int>{meRow, kRow}, {boxNumber, kBox}, {meCol, kColumn}}) {
-        const std::int16_t* members = wb.unitRow(unit, type);
+    for (const auto& [unit, type] : {std::pair<int, int>{cell.meRow, kRow},
+                                     {cell.boxNumber, kBox},
+                                     {cell.meCol, kColumn}}) {
+        const std::int16_t* members = grid.unitOf(unit, type);
         for (int k = 0; k < n; ++k) {
-            const scell& other = meGrid->getcellBigindex(members[k]);
+            const scell& other = grid.getcellBigindex(members[k]);
             if (other.Sure) used |= valueBit(other, n);
         }
     }
-    bPoss = allCandidates(n) & ~used;
-    countPossibilities = static_cast<std::int16_t>(bitCount(bPoss));
-    return countPossibilities;
+    cell.bPoss = allCandidates(n) & ~used;
+    cell.countPossibilities = static_cast<std::int16_t>(bitCount(cell.bPoss));
+    return cell.countPossibilities;
 }
 
-void scells::generateAllPossibilities() {
-    if (pControl->manualPencilMarks) return;
+void generateAllPossibilities(scells& grid) {
+    if (grid.pControl->manualPencilMarks) return;
+    const int n = grid.dim();
     // The values each row, column and box already holds, gathered once for the whole grid.
     std::array<std::uint32_t, kMaxDim> rowUsed{}, colUsed{}, boxUsed{};
-    for (const scell& cell : cells_) {
+    for (const scell& cell : grid.cells()) {
         if (!cell.Sure) continue;
-        const std::uint32_t bit = valueBit(cell, n_);
+        const std::uint32_t bit = valueBit(cell, n);
         rowUsed[static_cast<std::size_t>(cell.meRow)] |= bit;
         colUsed[static_cast<std::size_t>(cell.meCol)] |= bit;
         boxUsed[static_cast<std::size_t>(cell.boxNumber)] |= bit;
     }
-    const std::uint32_t all = allCandidates(n_);
-    for (scell& cell : cells_) {
+    const std::uint32_t all = allCandidates(n);
+    for (scell& cell : grid.cells()) {
         if (cell.Sure) continue;
         cell.bPoss = all & ~(rowUsed[static_cast<std::size_t>(cell.meRow)] |
                              colUsed[static_cast<std::size_t>(cell.meCol)] |
@@ -55,29 +59,29 @@ void scells::generateAllPossibilities() {
     }
 }
 
-int scells::rebuildPossibilities(bool complex) {
-    if (pControl->manualPencilMarks) return 0;
-    pControl->sBlock->ResetElims();
-    generateAllPossibilities();
+int rebuildPossibilities(scells& grid, bool complex) {
+    if (grid.pControl->manualPencilMarks) return 0;
+    grid.pControl->sBlock->ResetElims();
+    generateAllPossibilities(grid);
     if (!complex) return 0;
     // With no value anywhere every cell holds every candidate, and no rule can remove one.
-    for (const scell& cell : cells_)
-        if (cell.Sure) return runEliminations();
+    for (const scell& cell : grid.cells())
+        if (cell.Sure) return runEliminations(grid);
     return 0;
 }
 
-void scells::resetPossibilities() {
-    const PuzzleControl& pc = *pControl;
-    rebuildPossibilities(pc.Generate || pc.Experimental || pc.guessingEnabled || pc.solving);
+void resetPossibilities(scells& grid) {
+    const PuzzleControl& pc = *grid.pControl;
+    rebuildPossibilities(grid, pc.Generate || pc.Experimental || pc.guessingEnabled || pc.solving);
 }
 
-void scells::allPossibilities() {
-    const int total = n_ * n_;
+void allPossibilities(scells& grid) {
+    const int total = grid.cellCount();
     for (;;) {
-        rebuildPossibilities(true);
+        rebuildPossibilities(grid, true);
         int settled = 0;
         int fresh = 0;
-        for (scell& cell : cells_) {
+        for (scell& cell : grid.cells()) {
             if (cell.Sure) {
                 ++settled;
             } else if (cell.countPossibilities == 1) {
@@ -88,45 +92,6 @@ void scells::allPossibilities() {
         }
         if (settled == total || fresh == 0) return;
     }
-}
-
-int scells::runEliminations() {
-    Workbench& wb = module();
-    Statsblock& stats = *pControl->sBlock;
-    const std::uint32_t sizes = subsetSizes();
-    const std::uint32_t everyUnit = allCandidates(n_);
-    changed_.grabs = everyUnit;
-    changed_.mustBe.fill(everyUnit);
-    changed_.subsets.fill(everyUnit);
-    int total = 0;
-    int change = 0;
-    do {
-        change = 0;
-        if (wb.grabsEnabled) {
-            for (int box = 0; box < n_; ++box) {
-                if (!takeChanged(changed_.grabs, box)) continue;
-                const int removed = pokeGrabs(box);
-                stats.neGrabs += removed;
-                change += removed;
-            }
-            for (int type = kRow; type <= kBox; ++type) {
-                int sum = 0;
-                for (int unit = 0; unit < n_; ++unit)
-                    if (takeChanged(changed_.mustBe[static_cast<std::size_t>(type)], unit))
-                        sum += pokeMustBe(unit, type);
-                if (sum > 0) change += sum;
-            }
-        }
-        for (int type = kRow; type <= kBox; ++type) {
-            int sum = 0;
-            for (int unit = 0; unit < n_; ++unit)
-                if (takeChanged(changed_.subsets[static_cast<std::size_t>(type)], unit))
-                    sum += unitSubsets(unit, type, sizes);
-            if (sum > 0) change += sum;
-        }
-        total += change;
-    } while (change != 0);
-    return total;
 }
 
 }  // namespace velmora

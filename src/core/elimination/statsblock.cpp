@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "model/puzzle_control.h"
-#include "model/workbench.h"
+#include "model/module_state.h"
 
 namespace velmora {
 

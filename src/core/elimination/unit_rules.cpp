@@ -2,14 +2,14 @@
 #include <algorithm>
 #include <array>
 
+#include "elimination/elimination_pass.h"
 #include "elimination/statsblock.h"
+#include "model/module_state.h"
 #include "model/puzzle_control.h"
-#include "model/scells.h"
-#include "model/workbench.h"
 
 namespace velmora {
 
-struct scells::UnitSets {
+struct EliminationPass::UnitSets {
     const std::int16_t* members = nullptr;
     std::uint32_t open = 0;  // bit k: the cell at position k is open
     // Meaningful at the open positions only; left unset elsewhere, as this is made per unit.
@@ -33,11 +33,11 @@ struct scells::UnitSets {
     }
 };
 
-void scells::readUnit(UnitSets& u, int unit, int unitType) const {
-    u.members = unitOf(unit, unitType);
+void EliminationPass::readUnit(UnitSets& u, int unit, int unitType) const {
+    u.members = grid_.unitOf(unit, unitType);
     std::uint32_t once = 0;
     for (int k = 0; k < n_; ++k) {
-        const scell& cell = cells_[static_cast<std::size_t>(u.members[k])];
+        const scell& cell = grid_.getcellBigindex(u.members[k]);
         if (cell.Sure) continue;
         u.heldTwice |= once & cell.bPoss;
         once |= cell.bPoss;
@@ -47,8 +47,8 @@ void scells::readUnit(UnitSets& u, int unit, int unitType) const {
     }
 }
 
-std::uint32_t scells::subsetSizes() const {
-    const std::vector<char>& enabled = module().subsetEnabled;
+std::uint32_t EliminationPass::subsetSizes() const {
+    const std::vector<char>& enabled = module_.subsetEnabled;
     const int largest = std::min(n_ - 1, static_cast<int>(enabled.size()));
     std::uint32_t sizes = 0;
     for (int c = 1; c <= largest; ++c)
@@ -56,19 +56,19 @@ std::uint32_t scells::subsetSizes() const {
     return sizes;
 }
 
-int scells::pokeUnitSubsets(int unit, int itype) {
+int EliminationPass::pokeUnitSubsets(int unit, int itype) {
     return unitSubsets(unit, itype, subsetSizes());
 }
 
-int scells::unitSubsets(int unit, int itype, std::uint32_t sizes) {
-    const PuzzleControl& pc = *pControl;
+int EliminationPass::unitSubsets(int unit, int itype, std::uint32_t sizes) {
+    const PuzzleControl& pc = pc_;
     if (!(pc.solving || pc.Experimental || pc.guessingEnabled || pc.Generate)) return 0;
     UnitSets u;
     readUnit(u, unit, itype);
     int removed = disjointSubsets(u, sizes);
-    if (module().hiddenPairsEnabled) {
-        const int hidden = hiddenPairs(u, 2);
-        pc.sBlock->neHPairs += hidden;
+    if (module_.hiddenPairsEnabled) {
+        const int hidden = hiddenPairs(u);
+        stats_.neHPairs += hidden;
         removed += hidden;
     }
     return removed;
@@ -77,14 +77,14 @@ int scells::unitSubsets(int unit, int itype, std::uint32_t sizes) {
 // A value that only one open cell of the unit can take is forced into that cell. The cell is
 // left open with that one candidate; the solving sweep settles it. Removals are not counted.
 // A cell that is the only place for two values ends up with the higher one.
-int scells::pokeMustBe(int target, int itype) {
-    const std::int16_t* members = unitOf(target, itype);
+int EliminationPass::pokeMustBe(int target, int itype) {
+    const std::int16_t* members = grid_.unitOf(target, itype);
     const std::uint32_t all = allCandidates(n_);
     std::array<std::uint32_t, kMaxDim> held{};  // as found, before anything is forced
     std::uint32_t once = 0;
     std::uint32_t twice = 0;
     for (int k = 0; k < n_; ++k) {
-        const scell& cell = cells_[static_cast<std::size_t>(members[k])];
+        const scell& cell = grid_.getcellBigindex(members[k]);
         if (cell.Sure) continue;
         held[static_cast<std::size_t>(k)] = cell.bPoss & all;
         twice |= once & cell.bPoss;
@@ -95,7 +95,7 @@ int scells::pokeMustBe(int target, int itype) {
         int k = 0;
         while (!(held[static_cast<std::size_t>(k)] & candidateBit(v)))
             ++k;
-        scell& cell = cells_[static_cast<std::size_t>(members[k])];
+        scell& cell = grid_.getcellBigindex(members[k]);
         if (cell.bPoss == candidateBit(v) && cell.countPossibilities == 1) continue;
         cell.clearallPossibilities();
         cell.putPossibility(v);
@@ -106,17 +106,16 @@ int scells::pokeMustBe(int target, int itype) {
 
 // When k open cells of a unit together hold only k candidates, those candidates leave every
 // other open cell of the unit. A group is found around a cell whose set is the group's union.
-int scells::pokeDisjointSubsets(int target, int itype) {
+int EliminationPass::pokeDisjointSubsets(int target, int itype) {
     UnitSets u;
     readUnit(u, target, itype);
     return disjointSubsets(u, subsetSizes());
 }
 
-int scells::disjointSubsets(UnitSets& u, std::uint32_t sizes) {
+int EliminationPass::disjointSubsets(UnitSets& u, std::uint32_t sizes) {
     if (sizes == 0) return 0;
-    Workbench& wb = module();
     const std::uint32_t all = allCandidates(n_);
-    const int largest = std::bit_width(sizes) - 1;
+    const int largest = static_cast<int>(std::bit_width(sizes)) - 1;
     u.countAtMost(largest);
     int total = 0;
     for (std::uint32_t ks = u.open; ks != 0; ks &= ks - 1) {
@@ -148,13 +147,13 @@ int scells::disjointSubsets(UnitSets& u, std::uint32_t sizes) {
             const int before = count;
             count = bitCount(set & all);
             changed = true;
-            scell& cell = cells_[static_cast<std::size_t>(u.members[j])];
+            scell& cell = grid_.getcellBigindex(u.members[j]);
             cell.bPoss = set;
             cell.countPossibilities = static_cast<std::int16_t>(count);
             noteChanged(cell);
             const int r = before - count;
             if (r > 0) {
-                wb.neSubsets[static_cast<std::size_t>(memberCount - 1)] += r;
+                module_.neSubsets[static_cast<std::size_t>(memberCount - 1)] += r;
                 total += r;
             }
         }
@@ -165,15 +164,14 @@ int scells::disjointSubsets(UnitSets& u, std::uint32_t sizes) {
 
 // When two values of a unit can each go only into the same two cells, those cells hold nothing
 // else. Which cells hold which values is read once, before anything is removed.
-int scells::pokeHiddenPairs(int unit, int itype, int size) {
+int EliminationPass::pokeHiddenPairs(int unit, int itype) {
     UnitSets u;
     readUnit(u, unit, itype);
-    return hiddenPairs(u, size);
+    return hiddenPairs(u);
 }
 
-int scells::hiddenPairs(const UnitSets& u, int size) {
+int EliminationPass::hiddenPairs(const UnitSets& u) {
     const std::uint32_t all = allCandidates(n_);
-    if (size != 2) return hiddenSubsetsOfSize(u, size);
     std::uint32_t once = 0;
     std::uint32_t twice = 0;
     std::uint32_t more = 0;
@@ -221,51 +219,14 @@ int scells::hiddenPairs(const UnitSets& u, int size) {
     return removed;
 }
 
-int scells::keepOnly(int bigindex, std::uint32_t keep) {
-    scell& cell = cells_[static_cast<std::size_t>(bigindex)];
+int EliminationPass::keepOnly(int bigindex, std::uint32_t keep) {
+    scell& cell = this->cell(bigindex);
     const std::uint32_t gone = cell.bPoss & ~keep;
     if (gone == 0) return 0;
     cell.bPoss &= keep;
     const int removed = bitCount(gone);
     cell.countPossibilities = static_cast<std::int16_t>(cell.countPossibilities - removed);
     noteChanged(cell);
-    return removed;
-}
-
-// The general form, for sizes other than two: values held by exactly `size` cells, taken two at a
-// time, with every two cells holding both.
-int scells::hiddenSubsetsOfSize(const UnitSets& u, int size) {
-    const std::uint32_t all = allCandidates(n_);
-    std::array<std::uint32_t, kMaxDim> holds{};
-    std::array<int, kMaxDim> count{};
-    for (std::uint32_t ps = u.open; ps != 0; ps &= ps - 1) {
-        const int p = std::countr_zero(ps);
-        holds[static_cast<std::size_t>(p)] = u.sets[static_cast<std::size_t>(p)] & all;
-        for (std::uint32_t bits = holds[static_cast<std::size_t>(p)]; bits != 0; bits &= bits - 1)
-            ++count[static_cast<std::size_t>(std::countr_zero(bits))];
-    }
-    std::uint32_t candidates = 0;
-    for (int v = 0; v < n_; ++v)
-        if (count[static_cast<std::size_t>(v)] == size) candidates |= candidateBit(v);
-
-    int removed = 0;
-    for (std::uint32_t as = candidates; as != 0; as &= as - 1) {
-        const int a = std::countr_zero(as);
-        for (int p = 0; p < n_; ++p) {
-            const std::uint32_t heldAtP = holds[static_cast<std::size_t>(p)];
-            if (!(heldAtP & candidateBit(a))) continue;
-            for (std::uint32_t bs = candidates & heldAtP & ~candidateBit(a); bs != 0;
-                 bs &= bs - 1) {
-                const int b = std::countr_zero(bs);
-                const std::uint32_t pair = candidateBit(a) | candidateBit(b);
-                for (int q = 0; q < n_; ++q) {
-                    if (q == p || (holds[static_cast<std::size_t>(q)] & pair) != pair) continue;
-                    removed += keepOnly(u.members[q], pair);
-                    removed += keepOnly(u.members[p], pair);
-                }
-            }
-        }
-    }
     return removed;
 }
 

@@ -1,15 +1,15 @@
 #include "history/form_control.h"
 
+#include "elimination/candidates.h"
+#include "model/module_state.h"
 #include "model/puzzle_control.h"
-#include "model/workbench.h"
-#include "texts/language_tables.h"
 
 namespace velmora {
 
-void FormControl::init() {
+void FormControl::init(PuzzleControl& pc) {
     Initial = true;
     Loading = false;
-    pControl = &module_->pc();
+    pControl = &pc;
     undoStack_.clear();
     redoStack_.clear();
     resetUndoStack();
@@ -78,13 +78,9 @@ void FormControl::replayTop(std::vector<scell>& from, bool toRedo) {
     const scell entry = from.back();
     const bool restored = swapTop(from, toRedo);
     if (from.empty()) toRedo ? greyUndo(true) : greyRedo(true);
-    pControl->theCells->resetPossibilities();
-    module_->gControl().bUnloadGrid();
-    if (restored) module_->gControl().setCursor(entry.meRow, entry.meCol);
-}
-
-void FormControl::setLanguage() {
-    applyLanguage(pControl->wLanguage, module_->controls());
+    resetPossibilities(*pControl->theCells);
+    module_->gridView().bUnloadGrid();
+    if (restored) module_->gridView().setCursor(entry.meRow, entry.meCol);
 }
 
 }  // namespace velmora

@@ -1,19 +1,30 @@
-// The few things the core needs from the window, as small abstract interfaces.
+// Everything the core needs from the window, as small abstract interfaces in one place.
 //
 // The core never includes a toolkit header. The Qt window implements these interfaces; the command
 // line and the tests use the plain implementations in quiet_ports.h or fakes of their own.
 #pragma once
 
+#include <filesystem>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
+#include "model/cell_view.h"
+
 namespace velmora {
 
-// The status bar's three text panels, numbered 1 to 3.
+// The status bar's three panels.
+enum class Panel {
+    Status = 1,    // what the program is doing, or the outcome of the last command
+    Result = 2,    // the result line: ready, a puzzle found, a solved grid
+    Progress = 3,  // progress, and whose turn it is
+};
+
 class StatusBar {
   public:
     virtual ~StatusBar() = default;
-    virtual void setPanelText(int panel, const std::string& text) = 0;
+    virtual void setPanelText(Panel panel, const std::string& text) = 0;
 };
 
 // Modal message boxes. Texts are UTF-8; the window titles them with the program's title.
@@ -26,7 +37,31 @@ class MessageBoxes {
     virtual bool question(const std::string& text) = 0;
 };
 
-// The view of the grid. It reads the model through the configuration it was given.
+// The widget that shows the grid: told the layout, then every cell's look.
+class GridSurface {
+  public:
+    virtual ~GridSurface() = default;
+    virtual void showLayout(const GridLayout& layout) = 0;
+    // Every cell, row by row.
+    virtual void showCells(std::span<const CellView> cells) = 0;
+    // The entry cursor, which the widget also moves by itself (arrow keys, clicks).
+    virtual GridCursor cursor() const = 0;
+    virtual void setCursor(GridCursor cursor) = 0;
+    // The system's sound signal for a key that is no element.
+    virtual void beep() = 0;
+};
+
+// The statistics panel below the grid.
+class StatisticsView {
+  public:
+    virtual ~StatisticsView() = default;
+    // The statistics box (cbElimstats) is ticked.
+    virtual bool countsShown() const = 0;
+    virtual void showCounts(const EliminationCounts& counts) = 0;
+};
+
+// The view of the grid as the model's commands reach it; the display layer implements it over a
+// GridSurface.
 class GridView {
   public:
     virtual ~GridView() = default;
@@ -36,6 +71,8 @@ class GridView {
     virtual void bUnloadGrid() = 0;
     // Make (row, column) the grid's current cell.
     virtual void setCursor(int row, int col) = 0;
+    // The sound signal for something the grid refuses.
+    virtual void beep() = 0;
 };
 
 // The four buttons that mark the phase of work; one of them is highlighted at a time.
@@ -70,7 +107,7 @@ class WindowSettings {
     virtual bool bruteForce() const = 0;
     // The difficulty slider (hsDifficulty), 0..100.
     virtual int difficulty() const = 0;
-    // Shows the element characters in the element-characters box (tbSelements).
+    // Shows the element characters (UTF-8) in the element-characters box (tbSelements).
     virtual void setElementsText(const std::string& text) = 0;
     // Moves the phase highlight (light red) to the button of `phase`.
     virtual void highlightPhase(Phase phase) = 0;
@@ -100,8 +137,28 @@ class NamedControls {
     virtual void setToolTip(std::string_view control, const std::string& text) = 0;
 };
 
+// How a save or open dialog is to look.
+struct FileDialogRequest {
+    std::string title;                    // "Save Current Puzzle" or "Load a saved Puzzle"
+    std::string filter;                   // display text, then pattern, for each entry
+    std::string defaultExtension;         // "svl"
+    std::filesystem::path initialFolder;  // the program's folder, then "saved"
+    bool confirmOverwrite = false;        // save only: ask before replacing; no read-only box
+};
+
+// The file dialogs and the program's folder that saving and loading need.
+class FileDialogs {
+  public:
+    virtual ~FileDialogs() = default;
+    // The folder that holds the program's data; saved puzzles live in its folder "saved".
+    virtual std::filesystem::path programFolder() const = 0;
+    // The chosen full path, or nothing when the user cancelled.
+    virtual std::optional<std::filesystem::path> saveFileName(const FileDialogRequest& request) = 0;
+    virtual std::optional<std::filesystem::path> openFileName(const FileDialogRequest& request) = 0;
+};
+
 // Everything the core may call outside itself. A null pointer means "nobody listens": the
-// workbench substitutes a quiet implementation, so the core never tests for null.
+// module substitutes a quiet implementation, so the core never tests for null.
 struct Ports {
     StatusBar* statusBar = nullptr;
     MessageBoxes* messages = nullptr;
@@ -109,6 +166,7 @@ struct Ports {
     WindowSettings* settings = nullptr;
     UndoButtons* undoButtons = nullptr;
     NamedControls* controls = nullptr;
+    FileDialogs* fileDialogs = nullptr;
 };
 
 }  // namespace velmora

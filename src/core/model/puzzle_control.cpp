@@ -1,7 +1,8 @@
 #include "model/puzzle_control.h"
 
 #include "model/size_options.h"
-#include "model/workbench.h"
+#include "model/module_state.h"
+#include "velmora_version.h"
 
 namespace velmora {
 
@@ -24,7 +25,7 @@ void PuzzleControl::applySizeOption(int option) {
     nDim = static_cast<std::int16_t>(nCols * nRows);
 }
 
-void PuzzleControl::init(FormControl* fc, GridView* gc) {
+void PuzzleControl::init(CellHistory* fc, GridView* gc) {
     cBackInvalid = rgb(255, 255, 0);
     cHumanColorindex = rgb(0, 0, 255);
     cComputerSureIndex = rgb(60, 150, 60);
@@ -40,7 +41,7 @@ void PuzzleControl::init(FormControl* fc, GridView* gc) {
     cComputerFontName = "tahoma";
     cMaybeFontName = "tahoma";
     Generate = false;
-    pVersion = "13-rc1";
+    pVersion = kProgramVersion;
     pSaveVersion = 1;
     difficultyPercent = 0;
     Experimental = false;

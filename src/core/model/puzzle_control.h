@@ -6,33 +6,19 @@
 #include <memory>
 #include <string>
 
+#include "model/colour.h"
 #include "model/scells.h"
 
 namespace velmora {
 
-class FormControl;
+class CellHistory;
 class GridView;
-class Statsblock;
-class Workbench;
-
-// A 24-bit colour as 0x00BBGGRR.
-using Colour = std::uint32_t;
-constexpr Colour rgb(int r, int g, int b) {
-    return static_cast<Colour>(r) | (static_cast<Colour>(g) << 8) | (static_cast<Colour>(b) << 16);
-}
-constexpr int redOf(Colour c) {
-    return static_cast<int>(c & 0xff);
-}
-constexpr int greenOf(Colour c) {
-    return static_cast<int>((c >> 8) & 0xff);
-}
-constexpr int blueOf(Colour c) {
-    return static_cast<int>((c >> 16) & 0xff);
-}
+class ModuleState;
+class Statsblock;  // the elimination counters and the grid stack, kept by the layer above
 
 class PuzzleControl {
   public:
-    explicit PuzzleControl(Workbench& owner) : module(&owner) {}
+    explicit PuzzleControl(ModuleState& owner) : module(&owner) {}
 
     std::int16_t nDim = 0;
     Colour cBackValid = 0;
@@ -61,7 +47,7 @@ class PuzzleControl {
     std::int16_t nCols = 0;
     std::int16_t nRowsofBoxes = 0;
     std::int16_t nColsofBoxes = 0;
-    FormControl* fControl = nullptr;
+    CellHistory* fControl = nullptr;  // the undo history
     GridView* gControl = nullptr;
     std::int16_t pSaveVersion = 0;
     std::int16_t difficultyPercent = 0;
@@ -74,14 +60,14 @@ class PuzzleControl {
     bool solving = false;
     bool manualPencilMarks = false;
 
-    Workbench* module;  // the module state and the ports
+    ModuleState* module;  // the shared tables, the random source and the ports
 
     // Reads the selected size option and sets geometry and font sizes from it.
     void SizeIt();
     // Makes `option` (sgValue) the size option and, when it is one of the ten, sets geometry and
     // font sizes from it; nDim follows the box shape.
     void applySizeOption(int option);
-    void init(FormControl* fc, GridView* gc);
+    void init(CellHistory* fc, GridView* gc);
     // The character of element v (1..N), or '?' for a value outside the element string.
     char elementChar(int v) const;
 };

@@ -5,16 +5,16 @@
 #include <array>
 #include <string>
 
-#include "ports.h"
+#include "model/ports.h"
 
 namespace velmora {
 
 class QuietStatusBar : public StatusBar {
   public:
-    void setPanelText(int panel, const std::string& text) override {
-        if (panel >= 1 && panel <= 3) panels[static_cast<std::size_t>(panel - 1)] = text;
+    void setPanelText(Panel panel, const std::string& text) override {
+        panels[static_cast<std::size_t>(panel) - 1] = text;
     }
-    const std::string& panel(int n) const { return panels.at(static_cast<std::size_t>(n - 1)); }
+    const std::string& panel(Panel p) const { return panels[static_cast<std::size_t>(p) - 1]; }
 
     std::array<std::string, 3> panels;
 };
@@ -40,9 +40,11 @@ class QuietGridView : public GridView {
         cursorRow = row;
         cursorCol = col;
     }
+    void beep() override { ++beeps; }
 
     int cursorRow = 0;
     int cursorCol = 0;
+    int beeps = 0;
 };
 
 // The window's options as plain fields, with the window's start-up values.
@@ -94,6 +96,24 @@ class QuietControls : public NamedControls {
   public:
     void setCaption(std::string_view, const std::string&) override {}
     void setToolTip(std::string_view, const std::string&) override {}
+};
+
+// Answers each dialog with `answer` (nothing = Cancel) and keeps the last request.
+class QuietFileDialogs : public FileDialogs {
+  public:
+    std::filesystem::path programFolder() const override { return folder; }
+    std::optional<std::filesystem::path> saveFileName(const FileDialogRequest& request) override {
+        lastRequest = request;
+        return answer;
+    }
+    std::optional<std::filesystem::path> openFileName(const FileDialogRequest& request) override {
+        lastRequest = request;
+        return answer;
+    }
+
+    std::filesystem::path folder = ".";
+    std::optional<std::filesystem::path> answer;
+    FileDialogRequest lastRequest;
 };
 
 }  // namespace velmora

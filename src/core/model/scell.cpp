@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "history/form_control.h"
+#include "model/cell_history.h"
 #include "model/puzzle_control.h"
 #include "model/scells.h"
 #include "model/slist.h"
@@ -90,7 +90,7 @@ int scell::recountPossibilities() {
 
 int scell::nextPoss() const {
     const std::uint32_t present = bPoss & allCandidates(dim());
-    return present == 0 ? -1 : std::bit_width(present) - 1;
+    return present == 0 ? -1 : static_cast<int>(std::bit_width(present)) - 1;
 }
 
 int scell::updateSure() {

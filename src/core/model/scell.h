@@ -87,12 +87,10 @@ class scell {
     bool inSameBox(const scell& s) const { return boxNumber == s.boxNumber; }
     int boxIndex() const;
     bool evenSquare() const;
-    // Hands this cell to the undo history before a user change.
+    // Hands this cell to the undo history (pControl->fControl) before a user change.
     void scPush();
     // The candidates as element characters in ascending order, each followed by one blank.
     std::string unmask() const;
-    // The basic candidates from the Sure cells of the cell's row, box and column.
-    int generatePossibilities();
 
   private:
     int dim() const;

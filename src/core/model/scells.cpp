@@ -1,17 +1,12 @@
 #include "model/scells.h"
 
-#include "elimination/statsblock.h"
+#include "model/module_state.h"
 #include "model/puzzle_control.h"
-#include "model/workbench.h"
 
 namespace velmora {
 
-Workbench& scells::module() const {
-    return *pControl->module;
-}
-
 const std::int16_t* scells::unitOf(int unit, int unitType) const {
-    return module().unitRow(unit, unitType);
+    return pControl->module->unitRow(unit, unitType);
 }
 
 int scells::initstartoff(PuzzleControl& pc) {
@@ -40,21 +35,6 @@ int scells::initstartoff(PuzzleControl& pc) {
     return n_;
 }
 
-void scells::initfinishoff() {
-    resetPossibilities();
-    Optimize();
-}
-
-int scells::initstandalone(PuzzleControl& pc) {
-    const int n = initstartoff(pc);
-    if (n > 0) initfinishoff();
-    return n;
-}
-
-void scells::init(PuzzleControl& pc) {
-    if (initstandalone(pc) > 0) pc.sBlock->scColl.push_back(shared_from_this());
-}
-
 void scells::ClearPencilMarks() {
     for (scell& cell : cells_)
         cell.clearallPossibilities();
@@ -77,13 +57,6 @@ scells& scells::sCopy(scells& s) const {
         to.meGrid = &s;
     }
     return s;
-}
-
-std::shared_ptr<scells> scells::Clone() {
-    auto copy = std::make_shared<scells>();
-    copy->init(*pControl);
-    sCopy(*copy);
-    return copy;
 }
 
 int scells::countInUnit(int element, int unit, int unitType) const {
@@ -173,15 +146,6 @@ scell* scells::getNextGuess(const scell* sGuessing) {
         if (!cell->Sure) return cell;
     }
     return nullptr;
-}
-
-int scells::tryIt() {
-    allPossibilities();
-    const int status = allDone();
-    // A sweep can settle two cells of one unit on the same value; such a full grid is no
-    // solution.
-    if (status == 1 && hasConflict()) return 0;
-    return status;
 }
 
 }  // namespace velmora

@@ -1,18 +1,20 @@
 #include "savefile/save_install.h"
 
 #include <bit>
-#include <memory>
 
-#include "model/workbench.h"
+#include "elimination/grid_build.h"
+#include "elimination/statsblock.h"
+#include "model/module_state.h"
+#include "model/puzzle_control.h"
 
 namespace velmora {
 
-SaveSettings loadDefaults(Workbench& wb) {
-    PuzzleControl fresh(wb);
-    fresh.init(&wb.fControl(), &wb.gControl());
+SaveSettings loadDefaults(const PuzzleControl& running) {
+    PuzzleControl fresh(*running.module);
+    fresh.init(running.fControl, running.gControl);
     SaveSettings s;
     s.pVersion = fresh.pVersion;
-    s.pSaveVersion = wb.pc().pSaveVersion;
+    s.pSaveVersion = running.pSaveVersion;
     s.nRows = fresh.nRows;
     s.nCols = fresh.nCols;
     s.nRowsofBoxes = fresh.nRowsofBoxes;
@@ -27,36 +29,35 @@ SaveSettings loadDefaults(Workbench& wb) {
     return s;
 }
 
-void installSaveFile(Workbench& wb, const SaveFileContents& contents) {
+std::unique_ptr<PuzzleControl> loadedConfiguration(const SaveFileContents& contents,
+                                                   const PuzzleControl& running) {
     const SaveSettings& s = contents.settings;
-    auto next = std::make_unique<PuzzleControl>(wb);
-    next->init(&wb.fControl(), &wb.gControl());
+    auto next = std::make_unique<PuzzleControl>(*running.module);
+    next->init(running.fControl, running.gControl);
     next->sElements = s.sElements;
     next->Experimental = s.Experimental;
     next->guessingEnabled = s.guessingEnabled;
     next->Scribbling = s.Scribbling;
     next->manualPencilMarks = s.manualPencilMarks;
     next->wLanguage = s.wLanguage;
-    next->pVersion = wb.pc().pVersion;
-    next->pSaveVersion = wb.pc().pSaveVersion;
-    next->sBlock = &wb.sBlock();
-
+    next->pVersion = running.pVersion;
+    next->pSaveVersion = running.pSaveVersion;
+    next->sBlock = running.sBlock;
     // What SizeIt makes of the selected option, set here without waiting for the window to
     // select it.
     next->applySizeOption(contents.sizeOption);
+    return next;
+}
 
-    // The stacked grids refer to the old configuration, which goes now.
-    Statsblock& stats = wb.sBlock();
-    stats.scColl.clear();
-    wb.replacePuzzleControl(std::move(next));
-    PuzzleControl& pc = wb.pc();
+void installLoadedGrid(PuzzleControl& pc, const SaveFileContents& contents) {
+    Statsblock& stats = *pc.sBlock;
     stats.pControl = &pc;
-
+    stats.scColl.clear();
     auto grid = std::make_shared<scells>();
     pc.theCells = grid;
     const int n = grid->initstartoff(pc);
-    wb.buildUnitTables(n, *grid);
-    grid->initfinishoff();
+    pc.module->buildUnitTables(BoxShape{pc.nRows, pc.nCols});
+    initfinishoff(*grid);
     stats.scColl.push_back(grid);
 
     for (int b = 0; b < n * n; ++b) {
@@ -71,25 +72,6 @@ void installSaveFile(Workbench& wb, const SaveFileContents& contents) {
         cell.countPossibilities =
             saved.Sure ? std::int16_t{0} : static_cast<std::int16_t>(std::popcount(saved.bPoss));
     }
-
-    // The window's handlers may run while its options change, so the grid is complete first.
-    LoadedOptions shown;
-    shown.sizeOption = pc.sgValue;
-    shown.language = pc.wLanguage;
-    shown.simpleEliminationOnly = !pc.Experimental;
-    shown.bruteForce = pc.guessingEnabled;
-    shown.showPencilMarks = pc.Scribbling;
-    shown.manualPencilMarks = pc.manualPencilMarks;
-    wb.settings().showLoadedOptions(shown);
-    wb.fControl().setLanguage();
-    wb.settings().setElementsText(pc.sElements);
-
-    // The technique switches are sized for N, so they are read for the new size before the
-    // candidates are computed with them.
-    wb.readSubsetSwitches();
-    grid->resetPossibilities();
-    wb.gControl().refreshEntrygrid();
-    wb.gControl().bUnloadGrid();
 }
 
 }  // namespace velmora

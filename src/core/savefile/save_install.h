@@ -1,20 +1,27 @@
-// Turns a checked save file into the program's puzzle: a new configuration and a new grid in
-// place of the old ones, with the window's options, language and element text to match.
+// Turns a checked save file into the program's puzzle: a new configuration and a new grid that
+// replace the old ones. The window's side (its options, language and redraw) is the load
+// command's.
 #pragma once
+
+#include <memory>
 
 #include "savefile/save_file_contents.h"
 
 namespace velmora {
 
-class Workbench;
+class PuzzleControl;
 
 // What a fresh configuration holds (the window's current size and pencil-mark box included): the
 // values a file that leaves something out gets.
-SaveSettings loadDefaults(Workbench& wb);
+SaveSettings loadDefaults(const PuzzleControl& running);
 
-// Installs `contents`, which readSaveText has checked, and redraws. The form controller, the grid
-// view and the statistics block stay; everything that referred to the old configuration is
-// pointed at the new one. The undo history is not touched here.
-void installSaveFile(Workbench& wb, const SaveFileContents& contents);
+// A new configuration holding the file's settings, linked to the running program's controllers
+// and carrying its version texts.
+std::unique_ptr<PuzzleControl> loadedConfiguration(const SaveFileContents& contents,
+                                                   const PuzzleControl& running);
+
+// Builds the configuration's grid, with the unit tables for its size, as the first item of a new
+// grid stack, and fills every cell from the file, candidates exactly as saved.
+void installLoadedGrid(PuzzleControl& pc, const SaveFileContents& contents);
 
 }  // namespace velmora

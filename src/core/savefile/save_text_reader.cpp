@@ -8,7 +8,7 @@
 
 #include "model/scell.h"
 #include "model/size_options.h"
-#include "texts/latin1.h"
+#include "model/latin1.h"
 
 namespace velmora {
 
@@ -50,22 +50,6 @@ std::string lowerAscii(std::string_view s) {
     std::string out(s);
     for (char& c : out)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return out;
-}
-
-// The element characters hold one byte each and only what the grid can show: printable ASCII
-// in upper case, anything else '?', as the element-characters box keeps them.
-std::string elementCharacters(std::string_view latin1) {
-    std::string out;
-    out.reserve(latin1.size());
-    for (const char c : latin1) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b < 0x20 || b >= 0x7f) {
-            out += '?';
-        } else {
-            out += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-        }
-    }
     return out;
 }
 
@@ -233,9 +217,10 @@ class Reader {
             elementsText_ = std::string(line_);
             if (installed_) return takeElements();
         } else if (key == "language") {
-            const auto language = settingNumber(key, value, -1, 2);
+            const auto language = settingNumber(key, value, INT32_MIN, INT32_MAX);
             if (!language) return false;
-            s.wLanguage = static_cast<std::int32_t>(*language);
+            // A language the program does not have is shown in English.
+            s.wLanguage = *language >= 0 && *language <= 2 ? static_cast<std::int32_t>(*language) : 0;
         } else {
             if (installed_) {
                 return failed(std::string(key) +

@@ -2,7 +2,7 @@
 
 #include "model/puzzle_control.h"
 #include "model/scells.h"
-#include "texts/latin1.h"
+#include "model/latin1.h"
 
 namespace velmora {
 
@@ -50,7 +50,7 @@ std::string writeSaveText(const PuzzleControl& pc, std::string_view savePath,
     line(out, "-", "nRowsofBoxes", plainNumber(pc.nRowsofBoxes));
     line(out, "-", "nColsofBoxes", plainNumber(pc.nColsofBoxes));
     line(out, "+", "sgValue", plainNumber(pc.sgValue));
-    line(out, "-", "sElements", utf8ToLatin1(pc.sElements));
+    line(out, "-", "sElements", pc.sElements);  // already one Latin-1 byte each
     line(out, "-", "Experimental", flag(pc.Experimental));
     line(out, "-", "guessingEnabled", flag(pc.guessingEnabled));
     line(out, "-", "scribbling", flag(pc.Scribbling));

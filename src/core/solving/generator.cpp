@@ -2,10 +2,12 @@
 
 #include <string>
 
-#include "model/workbench.h"
+#include "elimination/grid_build.h"
+#include "elimination/statsblock.h"
+#include "model/module_state.h"
+#include "model/puzzle_control.h"
 #include "solving/guess_solver.h"
 #include "solving/solve_driver.h"
-#include "texts/messages.h"
 
 namespace velmora {
 
@@ -22,10 +24,10 @@ int targetGivens(int n, int difficultyPercent, int sgValue) {
     return whole;
 }
 
-scells& makeBaseGrid(Workbench& wb) {
-    while (guessSolve(wb, nullptr, true) != 1)
-        wb.buildPuzzle();
-    scells& base = takeGridState(wb, static_cast<int>(wb.sBlock().scColl.size()));
+scells& makeBaseGrid(PuzzleControl& pc) {
+    while (guessSolve(pc, nullptr, true) != 1)
+        buildPuzzle(pc);
+    scells& base = takeGridState(pc, static_cast<int>(pc.sBlock->scColl.size()));
     base.SolvedStatus = 0;
     return base;
 }
@@ -35,15 +37,14 @@ namespace {
 // One generation run: the working values and grids of the removal loop.
 class Remover {
   public:
-    Remover(Workbench& wb, scells& base, int target)
-        : wb_(wb), base_(base), bar_(wb.statusBar()), target_(target) {
-        PuzzleControl& pc = wb.pc();
+    Remover(PuzzleControl& pc, scells& base, int target)
+        : pc_(pc), base_(base), bar_(pc.module->statusBar()), target_(target) {
         cells_ = base.cellCount();
         maxStep_ = 3 * pc.nDim;
-        backup_.initstandalone(pc);
-        solution_.initstandalone(pc);
+        initstandalone(backup_, pc);
+        initstandalone(solution_, pc);
         base_.sCopy(solution_);
-        order_.listInit(cells_, nullptr, wb.random());
+        order_.listInit(cells_, nullptr, pc.module->random());
     }
 
     // Repeats attempts until one reaches the target; returns the number of the last attempt.
@@ -52,7 +53,7 @@ class Remover {
             ++attempts_;
             if (attempt()) return attempts_;
             solution_.sCopy(base_);
-            order_.listRandomize(wb_.random());
+            order_.listRandomize(pc_.module->random());
             if (attempts_ > kAttemptsPerTarget) {
                 attempts_ = 0;
                 ++target_;
@@ -74,7 +75,7 @@ class Remover {
             if (step > position + 1) step = position + 1;
             for (int k = 0; k < step; ++k)
                 base_.getcellBigindex(order_.ListGetValue(position - k)).Clear();
-            if (guessSolve(wb_, nullptr, false) != 1) {
+            if (guessSolve(pc_, nullptr, false) != 1) {
                 backup_.sCopy(base_);
                 successes = 0;
                 if (step != 1) {
@@ -105,10 +106,10 @@ class Remover {
         progress_ += " after ";
         progress_ += std::to_string(attempts_);
         progress_ += " attempts";
-        bar_.setPanelText(2, progress_);
+        bar_.setPanelText(Panel::Result, progress_);
     }
 
-    Workbench& wb_;
+    PuzzleControl& pc_;
     scells& base_;
     StatusBar& bar_;
     int target_;
@@ -123,26 +124,25 @@ class Remover {
 
 }  // namespace
 
-scells& generatePuzzle(Workbench& wb) {
-    PuzzleControl& pc = wb.pc();
+scells& generatePuzzle(PuzzleControl& pc, GenerationProgress& progress) {
     const bool manual = pc.manualPencilMarks;
     pc.manualPencilMarks = false;
     pc.Generate = true;
 
-    scells& base = makeBaseGrid(wb);
-    StatusBar& bar = wb.statusBar();
-    bar.setPanelText(3, "Please wait..");
+    scells& base = makeBaseGrid(pc);
+    StatusBar& bar = pc.module->statusBar();
+    bar.setPanelText(Panel::Progress, "Please wait..");
     const int target = targetGivens(pc.nDim, pc.difficultyPercent, pc.sgValue);
-    bar.setPanelText(1, getMessage(20, pc.wLanguage));
+    progress.baseGenerated();
     for (int b = 0; b < base.cellCount(); ++b) {
         scell& cell = base.getcellBigindex(b);
         cell.putOriginal(cell.Trying);
     }
 
-    const int attempts = Remover(wb, base, target).run();
+    const int attempts = Remover(pc, base, target).run();
 
-    bar.setPanelText(2, getMessage(19, pc.wLanguage) + std::to_string(attempts));
-    bar.setPanelText(3, "");
+    progress.found(attempts);
+    bar.setPanelText(Panel::Progress, "");
     pc.Generate = false;
     pc.manualPencilMarks = manual;
     return base;

@@ -6,10 +6,11 @@
 #include <array>
 
 #include "model/scells.h"
+#include "solving/generation_progress.h"
 
 namespace velmora {
 
-class Workbench;
+class PuzzleControl;
 
 // The least number of givens aimed at, per size option (sgValue).
 inline constexpr std::array<int, 10> kMinGivens{24, 105, 4, 9, 47, 18, 33, 97, 50, 125};
@@ -24,10 +25,10 @@ int targetGivens(int n, int difficultyPercent, int sgValue);
 inline constexpr int kAttemptsPerTarget = 750;
 
 // Fills the current (empty) grid with a random complete solution and makes it the current grid.
-scells& makeBaseGrid(Workbench& wb);
+scells& makeBaseGrid(PuzzleControl& pc);
 
 // Makes a new puzzle of the configured size and difficulty; returns the current grid, whose
 // Original cells are the givens and whose other cells are empty. Leaves Generate false.
-scells& generatePuzzle(Workbench& wb);
+scells& generatePuzzle(PuzzleControl& pc, GenerationProgress& progress);
 
 }  // namespace velmora

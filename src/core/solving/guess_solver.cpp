@@ -2,7 +2,11 @@
 
 #include <string>
 
-#include "model/workbench.h"
+#include "elimination/candidates.h"
+#include "elimination/grid_build.h"
+#include "elimination/statsblock.h"
+#include "model/ports.h"
+#include "model/puzzle_control.h"
 
 namespace velmora {
 
@@ -13,22 +17,40 @@ GridPtr popGrid(std::vector<GridPtr>& stack) {
     return stack.empty() ? nullptr : stack.back();
 }
 
-int guessSolve(Workbench& wb, const scell* sGuess, bool force) {
-    Statsblock& block = wb.sBlock();
-    const PuzzleControl& pc = wb.pc();
+int tryIt(scells& grid) {
+    allPossibilities(grid);
+    // An open cell without candidates, or two cells of one unit settled on the same value, is a
+    // contradiction wherever it stands; the completion test alone would miss the first behind an
+    // earlier undecided cell.
+    for (const scell& cell : grid.cells())
+        if (!cell.Sure && cell.countPossibilities == 0) return 0;
+    const int status = grid.allDone();
+    if (status == 1 && grid.hasConflict()) return 0;
+    return status;
+}
+
+GridPtr Clone(scells& grid) {
+    auto copy = std::make_shared<scells>();
+    initOnGridStack(copy, *grid.pControl);
+    grid.sCopy(*copy);
+    return copy;
+}
+
+int guessSolve(PuzzleControl& pc, const scell* sGuess, bool force) {
+    Statsblock& block = *pc.sBlock;
     GridPtr cur = block.scColl.back();
     const bool topLevel = sGuess == nullptr;
     if (topLevel) block.Reset();
     ++block.Tries;
     const bool guessing = force || pc.guessingEnabled;
     if (block.Tries < kGuessCallLimit && guessing)
-        block.sBar->setPanelText(2, "Iteration  " + std::to_string(block.Tries));
+        block.sBar->setPanelText(Panel::Result, "Iteration  " + std::to_string(block.Tries));
     if (block.Tries >= kGuessCallLimit) {
-        if (block.Tries == kGuessCallLimit) block.sBar->setPanelText(2, kGiveUpText);
+        if (block.Tries == kGuessCallLimit) block.sBar->setPanelText(Panel::Result, kGiveUpText);
         return 0;
     }
 
-    const int s = cur->tryIt();
+    const int s = tryIt(*cur);
     cur->SolvedStatus = static_cast<std::int16_t>(s);
     if (s == 1) return 1;
     if (s != 2 || !guessing) return s;
@@ -48,13 +70,13 @@ int guessSolve(Workbench& wb, const scell* sGuess, bool force) {
     const std::uint32_t candidates = g->bPoss;
     const GridPtr start = cur;
     int status = s;
-    for (int i = 0; i < wb.pc().nDim; ++i) {
+    for (int i = 0; i < pc.nDim; ++i) {
         const int e = order.ListGetValue(i);
         if (!(candidates & candidateBit(e))) continue;
-        cur = cur->Clone();
+        cur = Clone(*cur);
         scell& t = cur->getCell(row, col);
         t.putSure(e + 1);
-        status = guessSolve(wb, &t, force);
+        status = guessSolve(pc, &t, force);
         if (status == 1) return 1;
         if (status == 0) cur = popGrid(block.scColl);
     }

@@ -8,7 +8,7 @@
 
 namespace velmora {
 
-class Workbench;
+class PuzzleControl;
 
 // The most calls one top-level search may make; the call that reaches it gives up.
 inline constexpr int kGuessCallLimit = 750;
@@ -18,7 +18,13 @@ inline constexpr const char* kGiveUpText = "Fed up with this one- I give up";
 // Solves the last grid of the grid stack. sGuess is the cell just guessed (nullptr at the top
 // level); force makes it guess even when brute force is off. Returns 1 solved (the solution is
 // the last grid of the stack), 0 no solution on this path or given up, 2 undecided.
-int guessSolve(Workbench& wb, const scell* sGuess, bool force);
+int guessSolve(PuzzleControl& pc, const scell* sGuess, bool force);
+
+// Elimination alone, then the completion test: 1 solved, 0 contradiction, 2 undecided.
+int tryIt(scells& grid);
+
+// A new grid on the grid stack holding this grid's values and givens, with its own fresh orders.
+GridPtr Clone(scells& grid);
 
 // Releases and removes the last grid; returns the new last grid, or nullptr when none is left.
 GridPtr popGrid(std::vector<GridPtr>& stack);

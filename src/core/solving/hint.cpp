@@ -1,12 +1,12 @@
 #include "solving/hint.h"
 
-#include "model/workbench.h"
+#include "elimination/candidates.h"
+#include "model/scells.h"
 
 namespace velmora {
 
-void giveHint(Workbench& wb) {
-    scells& grid = wb.theCells();
-    grid.resetPossibilities();
+void giveHint(scells& grid) {
+    resetPossibilities(grid);
     for (int i = 0; i < grid.sOrder.nList; ++i) {
         scell& cell = grid.getcellBigindex(grid.sOrder.ListGetValue(i));
         if (!cell.Sure && cell.countPossibilities == 1) {
@@ -15,7 +15,7 @@ void giveHint(Workbench& wb) {
         }
     }
     // The other cells must see the new value.
-    grid.resetPossibilities();
+    resetPossibilities(grid);
 }
 
 }  // namespace velmora

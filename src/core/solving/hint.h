@@ -3,10 +3,10 @@
 
 namespace velmora {
 
-class Workbench;
+class scells;
 
 // Makes the first open cell of the solver order that has exactly one candidate a solver value.
 // Nothing goes on the undo stack and no status text is written.
-void giveHint(Workbench& wb);
+void giveHint(scells& grid);
 
 }  // namespace velmora

@@ -1,32 +1,33 @@
 #include "solving/solve_driver.h"
 
-#include "model/workbench.h"
+#include "elimination/candidates.h"
+#include "elimination/grid_build.h"
+#include "elimination/statsblock.h"
+#include "model/puzzle_control.h"
 #include "solving/generator.h"
 #include "solving/guess_solver.h"
 
 namespace velmora {
 
-scells& takeGridState(Workbench& wb, int k) {
-    PuzzleControl& pc = wb.pc();
-    const GridPtr source = wb.sBlock().scColl.at(static_cast<std::size_t>(k - 1));
+scells& takeGridState(PuzzleControl& pc, int k) {
+    const GridPtr source = pc.sBlock->scColl.at(static_cast<std::size_t>(k - 1));
     scells saved;
-    saved.initstandalone(pc);
+    initstandalone(saved, pc);
     source->sCopy(saved);
-    wb.buildPuzzle();
-    saved.sCopy(wb.theCells());
-    return wb.theCells();
+    buildPuzzle(pc);
+    saved.sCopy(*pc.theCells);
+    return *pc.theCells;
 }
 
-void solvePuzzle(Workbench& wb) {
-    PuzzleControl& pc = wb.pc();
-    if (pc.Generate) generatePuzzle(wb);
-    wb.theCells().Validate();
-    wb.sBlock().scColl.back()->SolvedStatus = 0;
+void solvePuzzle(PuzzleControl& pc, GenerationProgress& progress) {
+    if (pc.Generate) generatePuzzle(pc, progress);
+    pc.theCells->Validate();
+    pc.sBlock->scColl.back()->SolvedStatus = 0;
     if (!pc.Generate) {
-        if (guessSolve(wb, nullptr, false) == 1) {
-            takeGridState(wb, static_cast<int>(wb.sBlock().scColl.size()));
+        if (guessSolve(pc, nullptr, false) == 1) {
+            takeGridState(pc, static_cast<int>(pc.sBlock->scColl.size()));
         } else {
-            takeGridState(wb, 1).resetPossibilities();
+            resetPossibilities(takeGridState(pc, 1));
         }
     }
 }

@@ -2,17 +2,18 @@
 #pragma once
 
 #include "model/scells.h"
+#include "solving/generation_progress.h"
 
 namespace velmora {
 
-class Workbench;
+class PuzzleControl;
 
 // Generates first when Generate is set, then solves the current grid with the guessing solver
 // and installs the outcome (the solution, or the state logic reached) as the current grid.
-void solvePuzzle(Workbench& wb);
+void solvePuzzle(PuzzleControl& pc, GenerationProgress& progress);
 
 // Makes a copy of grid-stack item k (1-based), rebuilds the puzzle and copies the saved state
 // into the new current grid, which it returns.
-scells& takeGridState(Workbench& wb, int k);
+scells& takeGridState(PuzzleControl& pc, int k);
 
 }  // namespace velmora

@@ -57,11 +57,15 @@ constexpr std::array<Message, kMessageCount> kMessages{{
     /* 19 */ {"Found a genuine Sudoku!", "Habe ein regelgerechtes Sudoku gefunden!"},
     /* 20 */ {"Base puzzle generated", "Base puzzle generated"},
     /* 21 */ {"Solved- Well done!", "Solved- Well done!"},
+    /* 22 */
+    {"Search stopped at its limit - the puzzle is undecided",
+     "Suche an ihrer Grenze abgebrochen - das Puzzle bleibt unentschieden"},
 }};
 
 }  // namespace
 
-std::string getMessage(int number, int language) {
+std::string getMessage(MessageId id, int language) {
+    const int number = static_cast<int>(id);
     // Unsigned test so negative numbers fall outside too.
     if (static_cast<unsigned>(number) >= static_cast<unsigned>(kMessageCount)) return {};
     const Message& m = kMessages[static_cast<std::size_t>(number)];

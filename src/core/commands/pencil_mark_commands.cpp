@@ -1,43 +1,29 @@
-#include "display/pencil_mark_editing.h"
+#include "commands/pencil_mark_commands.h"
 
-#include <algorithm>
 #include <vector>
 
-#include "model/workbench.h"
+#include "commands/workbench.h"
+#include "model/latin1.h"
 #include "texts/messages.h"
 
 namespace velmora {
 
-namespace {
-
-constexpr int kNotAnElement = 2;
-constexpr int kTickManualFirst = 17;
-constexpr int kEditDeletesEntry = 18;
-
-// The length of the UTF-8 sequence that starts with `lead`; a stray byte counts alone.
-std::size_t sequenceLength(unsigned char lead) {
-    if (lead >= 0xf0 && lead < 0xf8) return 4;
-    if (lead >= 0xe0) return lead < 0xf0 ? 3 : 1;
-    if (lead >= 0xc0) return 2;
-    return 1;
-}
-
-char upperAscii(char ch) {
-    return (ch >= 'a' && ch <= 'z') ? static_cast<char>(ch - 'a' + 'A') : ch;
-}
-
-}  // namespace
-
 std::optional<PencilMarkEditorLook> EntryGrid_DblClick(Workbench& wb, int row, int col) {
     PuzzleControl& pc = wb.pc();
     if (!pc.manualPencilMarks) {
-        wb.messages().information(getMessage(kTickManualFirst, pc.wLanguage));
+        wb.messages().information(getMessage(MessageId::TickManualFirst, pc.wLanguage));
         return std::nullopt;
     }
     if (row < 0 || col < 0 || row >= pc.theCells->dim() || col >= pc.theCells->dim())
         return std::nullopt;
     scell& cell = pc.theCells->getCell(row, col);
-    if (cell.Sure && !wb.messages().question(getMessage(kEditDeletesEntry, pc.wLanguage)))
+    // While the solution is entered the givens stand, as they do against typed keys.
+    if (cell.Sure && cell.Original && !wb.fControl().Initial) {
+        wb.gControl().beep();
+        return std::nullopt;
+    }
+    if (cell.Sure &&
+        !wb.messages().question(getMessage(MessageId::EditDeletesEntry, pc.wLanguage)))
         return std::nullopt;
 
     PencilMarkEditorLook look;
@@ -48,15 +34,17 @@ std::optional<PencilMarkEditorLook> EntryGrid_DblClick(Workbench& wb, int row, i
     look.fontSize = pc.cMaybeFontSize;
     // Recorded before anything changes, so one Undo brings the value back.
     cell.scPush();
+    std::string text;
     if (cell.Sure) {
-        look.text = std::string(1, pc.elementChar(cell.Trying));
+        text = std::string(1, pc.elementChar(cell.Trying));
         cell.Sure = false;
         cell.Original = false;
         cell.Entered = false;
     } else {
         for (int k = 1; k <= pc.nDim; ++k)
-            if (cell.getPossibility(k - 1)) look.text += pc.elementChar(k);
+            if (cell.getPossibility(k - 1)) text += pc.elementChar(k);
     }
+    look.text = latin1ToUtf8(text);
     return look;
 }
 
@@ -64,18 +52,15 @@ bool applyPencilMarkText(Workbench& wb, int row, int col, std::string_view text)
     PuzzleControl& pc = wb.pc();
     const int n = pc.nDim;
     std::vector<bool> marked(static_cast<std::size_t>(n) + 1, false);
-    for (std::size_t i = 0; i < text.size();) {
-        const std::size_t length =
-            std::min(sequenceLength(static_cast<unsigned char>(text[i])), text.size() - i);
-        const std::string_view character = text.substr(i, length);
-        i += length;
-        if (character == " ") continue;
-        const std::size_t p =
-            length == 1 ? pc.sElements.find(upperAscii(character[0])) : std::string::npos;
+    for (const Utf8Character& c : utf8Characters(text)) {
+        if (c.bytes == " ") continue;
+        const char upper = upperLatin1(static_cast<char>(c.latin1));
+        const std::size_t p = c.latin1 >= 0 ? pc.sElements.find(upper) : std::string::npos;
         if (p == std::string::npos) {
-            std::string shown(character);
-            if (length == 1) shown[0] = upperAscii(shown[0]);
-            wb.messages().information(shown + ":" + getMessage(kNotAnElement, pc.wLanguage));
+            const std::string shown =
+                c.latin1 >= 0 ? latin1ToUtf8(std::string(1, upper)) : std::string(c.bytes);
+            wb.messages().information(shown + ":" +
+                                      getMessage(MessageId::NotValidCharacter, pc.wLanguage));
             return false;
         }
         if (p < static_cast<std::size_t>(n)) marked[p + 1] = true;

@@ -1,23 +1,18 @@
-#include "display/candidate_display.h"
+#include "commands/candidate_options.h"
 
-#include "history/form_control.h"
-#include "model/workbench.h"
+#include "commands/workbench.h"
+#include "elimination/candidates.h"
+#include "elimination/grid_build.h"
 #include "texts/messages.h"
 
 namespace velmora {
 
-namespace {
-
-constexpr int kClearComputerMarks = 16;
-
-}  // namespace
-
 void ckbScribbleArea_Click(Workbench& wb) {
-    wb.readSubsetSwitches();
+    readSubsetSwitches(wb.pc());
     PuzzleControl& pc = wb.pc();
     pc.Scribbling = wb.settings().showPencilMarks();
     if (wb.fControl().Loading) return;
-    pc.theCells->resetPossibilities();
+    resetPossibilities(*pc.theCells);
     wb.gControl().refreshEntrygrid();
     wb.gControl().bUnloadGrid();
 }
@@ -31,7 +26,7 @@ void ckbmanualpencilmarks_Click(Workbench& wb, bool ticked) {
         return;
     }
     if (ticked) {
-        if (wb.messages().question(getMessage(kClearComputerMarks, pc.wLanguage)))
+        if (wb.messages().question(getMessage(MessageId::ClearComputerMarks, pc.wLanguage)))
             pc.theCells->ClearPencilMarks();
         // Hand-kept marks are useless unseen, so the display cannot be switched off meanwhile.
         pc.Scribbling = true;
@@ -47,7 +42,7 @@ void ckbExperimental_Click(Workbench& wb, bool simpleOnly) {
     PuzzleControl& pc = wb.pc();
     pc.Experimental = !simpleOnly;
     if (wb.fControl().Loading) return;
-    pc.theCells->resetPossibilities();
+    resetPossibilities(*pc.theCells);
     wb.gControl().refreshEntrygrid();
     wb.gControl().bUnloadGrid();
 }

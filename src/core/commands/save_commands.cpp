@@ -1,7 +1,10 @@
-#include "savefile/save_commands.h"
+#include "commands/save_commands.h"
 
-#include "model/workbench.h"
-#include "savefile/file_dialogs.h"
+#include "commands/language_choice.h"
+#include "commands/workbench.h"
+#include "elimination/candidates.h"
+#include "elimination/grid_build.h"
+#include "model/latin1.h"
 #include "savefile/save_file_io.h"
 #include "savefile/save_install.h"
 #include "savefile/save_messages.h"
@@ -40,7 +43,7 @@ bool savePuzzle(Workbench& wb, const std::filesystem::path& path) {
     std::error_code ec;
     std::filesystem::path full = std::filesystem::absolute(path, ec);
     if (ec) full = path;
-    const std::string text = writeSaveText(wb.pc(), pathText(full), wb.fControl().clock());
+    const std::string text = writeSaveText(wb.pc(), pathText(full), wb.clock());
     if (writeFileAtomically(path, text)) return true;
     wb.messages().information(std::string(kSaveWriteError) + pathText(full));
     return false;
@@ -62,7 +65,7 @@ bool loadPuzzle(Workbench& wb, const std::filesystem::path& path) {
 bool loadPuzzleText(Workbench& wb, std::string_view bytes, const std::string& fileName) {
     FormControl& fc = wb.fControl();
     fc.Loading = true;
-    const SaveReadResult read = readSaveText(bytes, loadDefaults(wb));
+    const SaveReadResult read = readSaveText(bytes, loadDefaults(wb.pc()));
     if (!read.ok()) {
         // One message: the unknown keys of a file that is not loaded do not matter.
         fc.Loading = false;
@@ -78,14 +81,39 @@ bool loadPuzzleText(Workbench& wb, std::string_view bytes, const std::string& fi
     return true;
 }
 
-void FormControl::fSave(std::string& forcename) {
-    const auto path = chooseFile(fileDialogs(), forcename, true);
-    if (path) savePuzzle(*module_, *path);
+void installSaveFile(Workbench& wb, const SaveFileContents& contents) {
+    wb.replacePuzzleControl(loadedConfiguration(contents, wb.pc()));
+    PuzzleControl& pc = wb.pc();
+    installLoadedGrid(pc, contents);
+
+    // The window's handlers may run while its options change, so the grid is complete first.
+    LoadedOptions shown;
+    shown.sizeOption = pc.sgValue;
+    shown.language = pc.wLanguage;
+    shown.simpleEliminationOnly = !pc.Experimental;
+    shown.bruteForce = pc.guessingEnabled;
+    shown.showPencilMarks = pc.Scribbling;
+    shown.manualPencilMarks = pc.manualPencilMarks;
+    wb.settings().showLoadedOptions(shown);
+    setLanguage(wb);
+    wb.settings().setElementsText(latin1ToUtf8(pc.sElements));
+
+    // The technique switches are sized for N, so they are read for the new size before the
+    // candidates are computed with them.
+    readSubsetSwitches(pc);
+    resetPossibilities(*pc.theCells);
+    wb.gControl().refreshEntrygrid();
+    wb.gControl().bUnloadGrid();
 }
 
-void FormControl::fload(std::string& forcename) {
-    const auto path = chooseFile(fileDialogs(), forcename, false);
-    if (path) loadPuzzle(*module_, *path);
+void fSave(Workbench& wb, const std::string& forcename) {
+    const auto path = chooseFile(wb.fileDialogs(), forcename, true);
+    if (path) savePuzzle(wb, *path);
+}
+
+void fload(Workbench& wb, const std::string& forcename) {
+    const auto path = chooseFile(wb.fileDialogs(), forcename, false);
+    if (path) loadPuzzle(wb, *path);
 }
 
 }  // namespace velmora

@@ -1,19 +1,22 @@
-#include "display/size_commands.h"
+#include "commands/size_commands.h"
 
+#include "commands/commands.h"
+#include "commands/workbench.h"
 #include "display/element_characters.h"
-#include "history/form_control.h"
-#include "model/workbench.h"
-#include "solving/commands.h"
+#include "model/latin1.h"
 
 namespace velmora {
 
 void optSize_Click(Workbench& wb, int index) {
     wb.pc().sgValue = index;
     if (wb.fControl().Loading) return;
+    // The new size's characters are in place before the empty grid is drawn with them.
+    if (index >= 0 && index < static_cast<int>(kBoxShapes.size())) {
+        PuzzleControl& pc = wb.pc();
+        pc.sElements = defaultElements(kBoxShapes[static_cast<std::size_t>(index)].n());
+        wb.settings().setElementsText(latin1ToUtf8(pc.sElements));
+    }
     cbClear_Click(wb);
-    PuzzleControl& pc = wb.pc();
-    pc.sElements = defaultElements(pc.nDim);
-    wb.settings().setElementsText(pc.sElements);
 }
 
 void tbSelements_Validate(Workbench& wb, std::string_view typed) {
@@ -23,7 +26,7 @@ void tbSelements_Validate(Workbench& wb, std::string_view typed) {
         wb.messages().information(elementsNeededMessage(pc.sElements.size(), pc.wLanguage));
     }
     pc.sElements = check.elements;
-    wb.settings().setElementsText(pc.sElements);
+    wb.settings().setElementsText(latin1ToUtf8(pc.sElements));
 }
 
 }  // namespace velmora

@@ -2,6 +2,8 @@
 // them from its buttons, the command line and the tests call them directly.
 #pragma once
 
+#include "solving/generation_progress.h"
+
 namespace velmora {
 
 class Workbench;
@@ -20,11 +22,25 @@ void cbEnterInitial_Click(Workbench& wb);
 void cbenterSolution_Click(Workbench& wb);
 // Reset: back to the givens, entry of the solution.
 void cbReset_Click(Workbench& wb);
+// Undo and Redo: one hand-made cell change back or forward.
+void cbUndo_Click(Workbench& wb);
+void cbRedo_Click(Workbench& wb);
 
 // Shows the current grid's outcome in panel 1; with badnews false only a solved grid is
-// reported. Ends with clearSb2.
+// reported. Ends with clearSb2, or with "Solved- Well done!" for a complete, valid grid.
 void sbDoneornot(Workbench& wb, bool badnews);
 // Panel 2 back to the ready text.
 void clearSb2(Workbench& wb);
+
+// The generator's reports as status texts in the window's language.
+class StatusBarProgress : public GenerationProgress {
+  public:
+    explicit StatusBarProgress(Workbench& wb) : wb_(wb) {}
+    void baseGenerated() override;
+    void found(int attempts) override;
+
+  private:
+    Workbench& wb_;
+};
 
 }  // namespace velmora

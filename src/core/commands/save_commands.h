@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "savefile/save_file_contents.h"
+
 namespace velmora {
 
 class Workbench;
@@ -21,5 +23,14 @@ bool loadPuzzle(Workbench& wb, const std::filesystem::path& path);
 
 // The same for a file already read into `bytes`; `fileName` names it in messages.
 bool loadPuzzleText(Workbench& wb, std::string_view bytes, const std::string& fileName);
+
+// Makes a checked file the program's puzzle: its configuration and grid replace the current ones,
+// the window shows its options, language and element characters, and the grid is redrawn.
+void installSaveFile(Workbench& wb, const SaveFileContents& contents);
+
+// Save and Load. An empty forcename asks the file dialogs; otherwise the file is
+// "saved/<forcename>" in the program's folder and no dialog is shown.
+void fSave(Workbench& wb, const std::string& forcename);
+void fload(Workbench& wb, const std::string& forcename);
 
 }  // namespace velmora

@@ -24,8 +24,9 @@ struct PencilMarkEditorLook {
 };
 
 // A double click on the cell at (row, col). Nothing opens while manual pencil marks are off
-// (message 17) or when the user keeps the cell's value (message 18). Otherwise the cell is
-// recorded for undo and loses its value, and the editor's look and text are returned.
+// (message 17), on a given while the solution is entered (a beep), or when the user keeps the
+// cell's value (message 18). Otherwise the cell is recorded for undo and loses its value, and
+// the editor's look and text (UTF-8) are returned.
 std::optional<PencilMarkEditorLook> EntryGrid_DblClick(Workbench& wb, int row, int col);
 
 // Makes the candidates of the cell at (row, col) exactly the element characters of `text`

@@ -1,6 +1,7 @@
-#include "texts/latin1.h"
+#include "model/latin1.h"
 
 #include <cstddef>
+#include <algorithm>
 #include <cstdint>
 
 namespace velmora {
@@ -92,6 +93,51 @@ std::string latin1ToUtf8(std::string_view latin1) {
             out.push_back(static_cast<char>(0xC0U | (b >> 6U)));
             out.push_back(static_cast<char>(0x80U | (b & 0x3FU)));
         }
+    }
+    return out;
+}
+
+std::vector<Utf8Character> utf8Characters(std::string_view utf8) {
+    std::vector<Utf8Character> out;
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        // Decoded alone, so a malformed sequence costs one byte and the rest still reads.
+        std::size_t length = 1;
+        const auto lead = static_cast<std::uint8_t>(utf8[i]);
+        if (lead >= 0xC0U && lead < 0xE0U) {
+            length = 2;
+        } else if (lead >= 0xE0U && lead < 0xF0U) {
+            length = 3;
+        } else if (lead >= 0xF0U && lead < 0xF8U) {
+            length = 4;
+        }
+        length = std::min(length, utf8.size() - i);
+        const std::string_view bytes = utf8.substr(i, length);
+        const std::string single = utf8ToLatin1(bytes);
+        int latin1 = -1;
+        if (single.size() == 1 && (single[0] != kReplacement || bytes == "?"))
+            latin1 = static_cast<std::uint8_t>(single[0]);
+        out.push_back({bytes, latin1});
+        i += length;
+    }
+    return out;
+}
+
+char upperLatin1(char c) {
+    const auto b = static_cast<std::uint8_t>(c);
+    // a..z, and the accented small letters except the division sign; \xFF has no Latin-1 capital.
+    if ((b >= 'a' && b <= 'z') || (b >= 0xE0U && b <= 0xFEU && b != 0xF7U))
+        return static_cast<char>(b - 0x20U);
+    return c;
+}
+
+std::string elementCharacters(std::string_view latin1) {
+    std::string out;
+    out.reserve(latin1.size());
+    for (const char c : latin1) {
+        const auto b = static_cast<std::uint8_t>(c);
+        const bool printable = (b >= 0x20U && b < 0x7FU) || b >= 0xA0U;
+        out += printable ? upperLatin1(c) : kReplacement;
     }
     return out;
 }

@@ -1,0 +1,17 @@
+#include "commands/language_choice.h"
+
+#include "commands/workbench.h"
+#include "texts/language_tables.h"
+
+namespace velmora {
+
+void cmbLanguage_Click(Workbench& wb, int listIndex) {
+    wb.pc().wLanguage = listIndex;
+    setLanguage(wb);
+}
+
+void setLanguage(Workbench& wb) {
+    applyLanguage(wb.pc().wLanguage, wb.controls());
+}
+
+}  // namespace velmora

@@ -1,0 +1,75 @@
+// The elimination pass: the rules applied in their fixed order, cycle after cycle, until a cycle
+// removes nothing. One object per pass; the rules are also reachable one at a time.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "model/scells.h"
+
+namespace velmora {
+
+class ModuleState;
+class PuzzleControl;
+class Statsblock;
+
+class EliminationPass {
+  public:
+    explicit EliminationPass(scells& grid);
+
+    // Runs the enabled rules to a fixed point; returns how many candidates they removed.
+    int runEliminations();
+
+    // The box-line rule ("Grabs") on one box.
+    int pokeGrabs(int box);
+    // Hidden singles of one unit; always returns 0 (a forced cell is not counted).
+    int pokeMustBe(int target, int itype);
+    // Naked subsets of one unit, counted in the module's neSubsets.
+    int pokeDisjointSubsets(int target, int itype);
+    // Hidden pairs of one unit.
+    int pokeHiddenPairs(int unit, int itype);
+    // Naked subsets, then hidden pairs when switched on, while complex rules are in use.
+    int pokeUnitSubsets(int unit, int itype);
+
+  private:
+    // Units with a cell whose candidates changed since each rule last looked at them, one bit a
+    // unit. A rule that looked at a unit and removed nothing would remove nothing again until a
+    // cell of it changes, so the pass skips it (candidates only shrink inside a pass).
+    struct UnitChanges {
+        std::uint32_t grabs = 0;                 // boxes, for the box-line rule
+        std::array<std::uint32_t, 3> mustBe{};   // by unit type, for hidden singles
+        std::array<std::uint32_t, 3> subsets{};  // by unit type, for subsets and hidden pairs
+    };
+    // One unit's open cells with their candidate sets and counts, read once for its rules.
+    struct UnitSets;
+
+    void noteChanged(const scell& cell);
+    // True when `unit` is marked in `mask`; clears the mark.
+    static bool takeChanged(std::uint32_t& mask, int unit);
+    void readUnit(UnitSets& u, int unit, int unitType) const;
+    // Bit c: naked subsets of c cells are switched on and smaller than the unit.
+    std::uint32_t subsetSizes() const;
+    int unitSubsets(int unit, int itype, std::uint32_t sizes);
+    int disjointSubsets(UnitSets& u, std::uint32_t sizes);
+    int hiddenPairs(const UnitSets& u);
+    // Leaves the cell only the candidates of `keep`; returns how many it lost.
+    int keepOnly(int bigindex, std::uint32_t keep);
+    scell& cell(int bigindex) { return grid_.getcellBigindex(bigindex); }
+
+    scells& grid_;
+    const PuzzleControl& pc_;
+    ModuleState& module_;
+    Statsblock& stats_;
+    int n_;
+    UnitChanges changed_;
+};
+
+// The pass and the single rules on `grid`, each with a pass of its own.
+int runEliminations(scells& grid);
+int pokeGrabs(scells& grid, int box);
+int pokeMustBe(scells& grid, int target, int itype);
+int pokeDisjointSubsets(scells& grid, int target, int itype);
+int pokeHiddenPairs(scells& grid, int unit, int itype);
+int pokeUnitSubsets(scells& grid, int unit, int itype);
+
+}  // namespace velmora

@@ -1,0 +1,58 @@
+#include "elimination/grid_build.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "elimination/candidates.h"
+#include "elimination/statsblock.h"
+#include "model/module_state.h"
+#include "model/puzzle_control.h"
+
+namespace velmora {
+
+void initfinishoff(scells& grid) {
+    resetPossibilities(grid);
+    grid.Optimize();
+}
+
+int initstandalone(scells& grid, PuzzleControl& pc) {
+    const int n = grid.initstartoff(pc);
+    if (n > 0) initfinishoff(grid);
+    return n;
+}
+
+void initOnGridStack(const GridPtr& grid, PuzzleControl& pc) {
+    if (initstandalone(*grid, pc) > 0) pc.sBlock->scColl.push_back(grid);
+}
+
+void buildPuzzle(PuzzleControl& pc) {
+    pc.SizeIt();
+    Statsblock& stats = *pc.sBlock;
+    stats.scColl.clear();
+    auto grid = std::make_shared<scells>();
+    const int n = grid->initstartoff(pc);
+    if (n > 0) {
+        pc.module->buildUnitTables(BoxShape{pc.nRows, pc.nCols});
+        initfinishoff(*grid);
+        stats.scColl.push_back(grid);
+        // Built once more from scratch, as a grid's own init does, and stacked a second time.
+        initOnGridStack(grid, pc);
+    }
+    pc.theCells = grid;
+    readSubsetSwitches(pc);
+}
+
+void readSubsetSwitches(PuzzleControl& pc) {
+    ModuleState& module = *pc.module;
+    const int n = pc.nDim;
+    module.subsetEnabled.assign(static_cast<std::size_t>(std::max(n, 0)), 0);
+    const WindowSettings& s = module.settings();
+    for (int k = 0; k < 4 && k < n; ++k)
+        module.subsetEnabled[static_cast<std::size_t>(k)] = s.subsetSwitch(k);
+    for (int k = 4; k <= (n + 1) / 2 && k < n; ++k)
+        module.subsetEnabled[static_cast<std::size_t>(k)] = s.subsetSwitch(4);
+    module.grabsEnabled = s.grabsSwitch();
+    module.hiddenPairsEnabled = s.hiddenPairsSwitch();
+}
+
+}  // namespace velmora

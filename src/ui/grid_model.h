@@ -1,0 +1,35 @@
+// The grid's contents as Qt's item views read them: the layout and every cell's look, exactly as
+// the core's grid control computed them.
+#pragma once
+
+#include <QAbstractTableModel>
+#include <span>
+#include <vector>
+
+#include "model/cell_view.h"
+
+namespace velmora::ui {
+
+class GridModel : public QAbstractTableModel {
+    Q_OBJECT
+  public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+
+    // A new layout empties every cell.
+    void setGridLayout(const GridLayout& layout);
+    // Takes every cell's look, row by row; only changed cells are reported to the views.
+    void setCells(std::span<const CellView> cells);
+
+    const GridLayout& gridLayout() const { return layout_; }
+    const CellView& cell(int row, int col) const;
+
+  private:
+    GridLayout layout_;
+    std::vector<CellView> cells_;
+};
+
+}  // namespace velmora::ui
