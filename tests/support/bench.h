@@ -1,36 +1,34 @@
-// The core tests' one workbench fixture: a Workbench of a chosen box shape whose window ports
-// record what they are told, puzzles typed as strings, save files in a folder of their own, and
+// The tests' one workbench fixture: a Workbench of a chosen box shape whose window ports record
+// what they are told, puzzles typed as strings, save files in a folder of their own, and
 // (DrawnBench) the grid drawn by the real GridControl on a fake surface. Also the sample puzzle
 // files and independent checks of a grid.
 #pragma once
 
 #include <cstdint>
 #include <filesystem>
-#include <functional>
 #include <map>
 #include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "commands/workbench.h"
 #include "display/grid_control.h"
 #include "model/quiet_ports.h"
-#include "model/workbench.h"
-#include "savefile/file_dialogs.h"
-#include "support/fake_surface.h"
 
 namespace velmora::test {
 
 // Keeps every text in the order it was set, as well as the panels as they stand.
 class RecordingStatusBar : public QuietStatusBar {
   public:
-    void setPanelText(int panel, const std::string& text) override;
-    // The texts panel n was given, oldest first.
-    std::vector<std::string> history(int n) const;
+    void setPanelText(Panel panel, const std::string& text) override {
+        events.emplace_back(panel, text);
+        QuietStatusBar::setPanelText(panel, text);
+    }
+    // The texts `panel` was given, oldest first.
+    std::vector<std::string> history(Panel panel) const;
 
-    std::vector<std::pair<int, std::string>> events;
-    // Called with each text before it is stored.
-    std::function<void(int, const std::string&)> onText;
+    std::vector<std::pair<Panel, std::string>> events;
 };
 
 // Questions get `answer`; every information box is kept in `shown`.
@@ -59,6 +57,37 @@ class RecordingControls : public NamedControls {
     }
     std::map<std::string, std::string> captions;
     std::map<std::string, std::string> toolTips;
+};
+
+// The grid widget and statistics panel as plain values: the last layout, every cell's look, the
+// cursor, the beeps and the counts.
+class FakeSurface : public GridSurface, public StatisticsView {
+  public:
+    void showLayout(const GridLayout& l) override {
+        layout = l;
+        cells.assign(static_cast<std::size_t>(l.shape.cellCount()), CellView{});
+    }
+    void showCells(std::span<const CellView> c) override {
+        cells.assign(c.begin(), c.end());
+        ++draws;
+    }
+    GridCursor cursor() const override { return at; }
+    void setCursor(GridCursor c) override { at = c; }
+    void beep() override { ++beeps; }
+    bool countsShown() const override { return statisticsShown; }
+    void showCounts(const EliminationCounts& c) override { counts = c; }
+
+    const CellView& cell(int r, int c) const {
+        return cells.at(static_cast<std::size_t>(r * layout.shape.n() + c));
+    }
+
+    GridLayout layout;
+    std::vector<CellView> cells;
+    GridCursor at;
+    int draws = 0;
+    int beeps = 0;
+    bool statisticsShown = false;
+    EliminationCounts counts;
 };
 
 // A fresh folder under the system's temporary folder, removed with everything in it.
@@ -120,21 +149,20 @@ struct Bench {
     std::unique_ptr<TempFolder> folder_;
 };
 
-// The grid widget stand-ins a DrawnBench draws on; a base, so that they exist before the bench.
+// The grid widget stand-in a DrawnBench draws on; a base, so that it exists before the bench.
 struct Drawing {
     FakeSurface surface;
-    FakeStatistics statistics;
-    GridControl control{surface, &statistics};
+    GridControl control{surface, &surface};
 };
 
 // A bench whose grid is drawn by the real GridControl, for the display tests.
 struct DrawnBench : Drawing, Bench {
     explicit DrawnBench(int boxRows = 3, int boxCols = 3, std::uint64_t seed = 1)
         : Bench(boxRows, boxCols, seed, &control) {}
-    // Types each character of `keys` at the cursor.
+    // Types each character of `keys` (Latin-1 bytes) at the cursor.
     void type(const std::string& keys);
     // Puts the cursor on (r, c).
-    void at(int r, int c) { surface.setCurrentCell(r, c); }
+    void at(int r, int c) { surface.setCursor({r, c}); }
 };
 
 struct SamplePuzzle {

@@ -1,4 +1,4 @@
-#include "support/solution_count.h"
+#include "solution_count.h"
 
 #include <bit>
 #include <cstdint>
@@ -74,7 +74,7 @@ struct Counter {
                     std::vector<int> at;
                     for (int k = 0; k < n; ++k) {
                         const int i = cellOf(type, unit, k);
-                        if (cells[static_cast<std::size_t>(i)] == v) at.assign(n + 1, i);
+                        if (cells[static_cast<std::size_t>(i)] == v) at.assign(static_cast<std::size_t>(n) + 1, i);
                         if (cells[static_cast<std::size_t>(i)] == 0 && (freeAt(i) >> (v - 1)) & 1)
                             at.push_back(i);
                     }

@@ -1,4 +1,4 @@
-#include "support/puzzle_fixture.h"
+#include "bench.h"
 
 #include <cctype>
 #include <chrono>
@@ -7,20 +7,16 @@
 #include <set>
 #include <sstream>
 
+#include "commands/save_commands.h"
+#include "elimination/candidates.h"
 #include "model/size_options.h"
 
 namespace velmora::test {
 
-void RecordingStatusBar::setPanelText(int panel, const std::string& text) {
-    if (onText) onText(panel, text);
-    events.emplace_back(panel, text);
-    QuietStatusBar::setPanelText(panel, text);
-}
-
-std::vector<std::string> RecordingStatusBar::history(int n) const {
+std::vector<std::string> RecordingStatusBar::history(Panel p) const {
     std::vector<std::string> texts;
     for (const auto& [panel, text] : events)
-        if (panel == n) texts.push_back(text);
+        if (panel == p) texts.push_back(text);
     return texts;
 }
 
@@ -48,11 +44,11 @@ Bench::Bench(int boxRows, int boxCols, std::uint64_t seed, GridControl* drawn) {
     ports.gridView = drawn != nullptr ? static_cast<GridView*>(drawn) : &grid;
     ports.undoButtons = &undo;
     ports.controls = &controls;
+    ports.fileDialogs = &dialogs;
     wb = std::make_unique<Workbench>(ports, seed);
-    if (drawn != nullptr) drawn->init(*wb);
+    if (drawn != nullptr) drawn->init(wb->fControl());
     wb->newPuzzle();
-    history().setFileDialogs(dialogs);
-    history().clock = [] { return std::string(kFixedTime); };
+    wb->clock = [] { return std::string(kFixedTime); };
 }
 
 void Bench::enterGivens(const std::string& puzzle) {
@@ -62,7 +58,7 @@ void Bench::enterGivens(const std::string& puzzle) {
         const auto p = elements.find(puzzle.at(static_cast<std::size_t>(b)));
         if (p != std::string::npos) cells().getcellBigindex(b).putOriginal(static_cast<int>(p) + 1);
     }
-    cells().resetPossibilities();
+    resetPossibilities(cells());
 }
 
 std::vector<int> Bench::values(bool givensOnly) {
@@ -92,14 +88,12 @@ std::filesystem::path Bench::savedFolder() {
 
 void Bench::save(const std::string& name) {
     savedFolder();
-    std::string forcename = name;
-    history().fSave(forcename);
+    fSave(*wb, name);
 }
 
 void Bench::load(const std::string& name) {
     savedFolder();
-    std::string forcename = name;
-    history().fload(forcename);
+    fload(*wb, name);
 }
 
 void Bench::loadFrom(Bench& other, const std::string& name) {
