@@ -9,6 +9,7 @@
 #include "options.h"
 #include "oversized_input.h"
 #include "solve_verb.h"
+#include "velmora_version.h"
 
 namespace velmora::cli {
 
@@ -22,6 +23,10 @@ int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     const Options& o = parsed.options;
     if (o.help) {
         out << usageText();
+        return 0;
+    }
+    if (o.version) {
+        out << "sudoku-velmora-cli " << kProgramVersion << '\n';
         return 0;
     }
     if (o.verb == "generate") return generateVerb(o, out, err, errIsTerminal);
@@ -38,9 +43,7 @@ int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
         source = &file;
     }
     if (o.verb == "solve") return solveVerb(o, *source, out, err);
-    if (o.verb == "convert") return convertVerb(o, *source, out, err);
-    err << "sudoku-velmora-cli: " << o.verb << " is not available yet\n";
-    return 2;
+    return convertVerb(o, *source, out, err);
 }
 
 }  // namespace velmora::cli

@@ -70,6 +70,10 @@ ParseResult parseOptions(const std::vector<std::string>& args) {
         o.help = true;
         return r;
     }
+    if (args[0] == "--version") {
+        o.version = true;
+        return r;
+    }
     if (!kVerbs.count(args[0])) {
         r.error = "unknown verb '" + args[0] + "'";
         return r;
@@ -145,7 +149,7 @@ std::string usageText() {
            "                              [--without RULES] [--save OUT.svl]\n"
            "  sudoku-velmora-cli convert FILE.svl\n"
            "  sudoku-velmora-cli convert [--box RxC] FILE --save OUT.svl\n"
-           "  sudoku-velmora-cli --help\n"
+           "  sudoku-velmora-cli --help | --version\n"
            "\n"
            "Puzzles are one per line: N*N characters row by row (N = R*C, default box 3x3), each\n"
            "an element character (the first N of 1234567890ABCDEFGHIJKLMNOPQRSTUVWXYZ, lower case\n"

@@ -28,6 +28,7 @@ struct Options {
     std::string save;  // --save FILE
     std::vector<std::string> files;
     bool help = false;
+    bool version = false;
 };
 
 struct ParseResult {
