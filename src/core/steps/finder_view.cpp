@@ -70,4 +70,11 @@ std::vector<CellValue> eliminationsIn(const UnitScan& scan, std::uint32_t target
     return out;
 }
 
+std::vector<int> cellsAt(const UnitScan& scan, std::uint32_t positions) {
+    std::vector<int> cells;
+    for (std::uint32_t ps = positions; ps != 0; ps &= ps - 1)
+        cells.push_back(scan.cells[static_cast<std::size_t>(std::countr_zero(ps))]);
+    return cells;
+}
+
 }  // namespace velmora

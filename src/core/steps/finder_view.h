@@ -43,4 +43,7 @@ FinderView makeFinderView(const CandidateGrid& grid, const UnitTable& units);
 std::vector<CellValue> eliminationsIn(const UnitScan& scan, std::uint32_t targets,
                                       std::uint32_t values);
 
+// The cells at `positions` of `scan`, ascending.
+std::vector<int> cellsAt(const UnitScan& scan, std::uint32_t positions);
+
 }  // namespace velmora

@@ -1,5 +1,7 @@
-// Naked subsets of any size, and hidden pairs.
+// Naked subsets of any size.
 #include <bit>
+#include <optional>
+#include <utility>
 
 #include "steps/technique_finders.h"
 
@@ -8,7 +10,7 @@ namespace velmora {
 namespace {
 
 // Depth-first over the combinations of a unit's usable positions in lexicographic order; a
-// branch ends as soon as its candidates outnumber the cells it may still take.
+// branch is dropped once its candidates number more than `size` or too few positions are left.
 class NakedSubsetSearch {
   public:
     NakedSubsetSearch(const UnitScan& scan, int size) : scan_(scan), size_(size) {}
@@ -51,13 +53,6 @@ class NakedSubsetSearch {
     std::uint32_t union_ = 0;
 };
 
-std::vector<int> cellsAt(const UnitScan& scan, std::uint32_t positions) {
-    std::vector<int> cells;
-    for (std::uint32_t ps = positions; ps != 0; ps &= ps - 1)
-        cells.push_back(scan.cells[static_cast<std::size_t>(std::countr_zero(ps))]);
-    return cells;
-}
-
 }  // namespace
 
 std::optional<Step> findNakedSubset(const FinderView& view, int size) {
@@ -79,29 +74,6 @@ std::optional<Step> findNakedSubset(const FinderView& view, int size) {
         step.values = values;
         step.eliminations = eliminationsIn(scan, scan.open & ~positions, values);
         return step;
-    }
-    return std::nullopt;
-}
-
-std::optional<Step> findHiddenPair(const FinderView& view) {
-    for (const UnitScan& scan : view.scans) {
-        for (int a = 0; a < view.n; ++a) {
-            const std::uint32_t places = scan.places[static_cast<std::size_t>(a)];
-            if (std::popcount(places) != 2) continue;
-            for (int b = a + 1; b < view.n; ++b) {
-                if (scan.places[static_cast<std::size_t>(b)] != places) continue;
-                const std::uint32_t pair = valueBit(a + 1) | valueBit(b + 1);
-                std::vector<CellValue> gone = eliminationsIn(scan, places, ~pair);
-                if (gone.empty()) continue;
-                Step step;
-                step.technique = Technique::hiddenPair;
-                step.units = {scan.ref};
-                step.cells = cellsAt(scan, places);
-                step.values = pair;
-                step.eliminations = std::move(gone);
-                return step;
-            }
-        }
     }
     return std::nullopt;
 }
