@@ -34,9 +34,10 @@ struct StepFinding {
 };
 
 // Reads a cell's candidates less the values placed in its row, column and box, so hand-kept
-// pencil marks that still show such a value never lead to a step. Tries, in this order: naked
-// single; hidden single; box-line; naked pair, triple, quad; naked subsets of 5 up to
-// (N+1)/2 cells; hidden pair. Each technique's scan order is given in technique_finders.h.
+// pencil marks that still show such a value never lead to a step (a cell left with none of its
+// marks is a dead cell). Tries, in this order: naked single; hidden single; box-line; naked
+// pair, triple, quad; naked subsets of 5 up to (N+1)/2 cells; hidden pair. Each technique's
+// scan order is given in technique_finders.h.
 class StepFinder {
   public:
     explicit StepFinder(BoxShape shape) : units_(shape) {}
