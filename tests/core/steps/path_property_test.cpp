@@ -1,0 +1,102 @@
+// Replays explained paths of the sample puzzles of every shape against their solutions.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <set>
+
+#include "step_samples.h"
+#include "steps/explained_path.h"
+#include "steps/rating.h"
+
+namespace velmora::test {
+namespace {
+
+// Every step's pattern holds on the grid it was found on, and no step places a value other than
+// the solution's or removes the solution's value.
+void expectSoundReplay(CandidateGrid grid, const ExplainedPath& path,
+                       const std::vector<int>& solution) {
+    for (const Step& step : path.steps) {
+        ASSERT_TRUE(patternHolds(grid, step)) << techniqueCode(step.kind());
+        for (const CellValue& p : step.placements)
+            ASSERT_EQ(p.value, solution[static_cast<std::size_t>(p.cell)]);
+        for (const CellValue& e : step.eliminations)
+            ASSERT_NE(e.value, solution[static_cast<std::size_t>(e.cell)]);
+        applyStep(grid, step);
+    }
+    EXPECT_EQ(grid, path.finalGrid);
+}
+
+bool singlesOnly(const ExplainedPath& path) {
+    return std::all_of(path.steps.begin(), path.steps.end(), [](const Step& s) {
+        return s.technique == Technique::nakedSingle || s.technique == Technique::hiddenSingle;
+    });
+}
+
+TEST(StepPaths, SinglesSamplesOfEveryShapeEndSolvedBySinglesAlone) {
+    for (const BoxShape shape : kBoxShapes) {
+        for (const SamplePuzzle& p : readSamples(singlesFile(shape), shape)) {
+            const ExplainedPath path = explainGivens(shape, p.givens);
+            expectSoundReplay(CandidateGrid::fromValues(shape, p.givens), path, p.solution);
+            EXPECT_EQ(path.outcome, PathOutcome::solved);
+            EXPECT_EQ(path.finalGrid.values, p.solution);
+            EXPECT_TRUE(singlesOnly(path));
+            EXPECT_EQ(ratePath(path).level, Level::easy);
+        }
+    }
+}
+
+// Fewer givens and pencil marks thinned by hand: random givens dropped, random wrong candidates
+// removed. The solution still fits every candidate, so no sound step may contradict it. Under
+// three sets of switches the finder meets every technique on the way.
+TEST(StepPaths, ThinnedPencilMarksStillGiveSoundSteps) {
+    const RuleSwitches onlyHiddenPairs{
+        .pairs = false, .triplets = false, .quads = false, .more = false, .grabs = false};
+    std::mt19937 random(2024);
+    std::set<Technique> seen;
+    for (const RuleSwitches& switches :
+         {RuleSwitches{}, RuleSwitches{.grabs = false}, onlyHiddenPairs}) {
+        for (const BoxShape shape : kBoxShapes) {
+            for (const SamplePuzzle& p : readSamples(singlesFile(shape), shape)) {
+                std::vector<int> givens = p.givens;
+                for (int& v : givens)
+                    if (random() % 4 == 0) v = 0;
+                CandidateGrid grid = CandidateGrid::fromValues(shape, givens);
+                for (std::size_t cell = 0; cell < grid.candidates.size(); ++cell)
+                    for (int v = 1; v <= shape.n(); ++v)
+                        if (v != p.solution[cell] && random() % 12 == 0)
+                            grid.candidates[cell] &= ~valueBit(v);
+                const ExplainedPath path = explainPath(grid, switches);
+                expectSoundReplay(grid, path, p.solution);
+                for (const Step& step : path.steps)
+                    seen.insert(step.technique);
+            }
+        }
+    }
+    EXPECT_EQ(seen.size(), 8u);
+}
+
+TEST(StepPaths, NineByNineSamplesAreSoundAndRatedByWhereTheyEnd) {
+    std::vector<int> easyScores, harderScores;
+    // The generated and logic puzzles are finished by these rules; the guessing ones are not.
+    for (const auto& [file, outcome] : {std::pair{"logic-3x3.txt", PathOutcome::solved},
+                                        {"generated-3x3.txt", PathOutcome::solved},
+                                        {"guessing-3x3.txt", PathOutcome::stuck},
+                                        {"singles-3x3.txt", PathOutcome::solved}}) {
+        for (const SamplePuzzle& p : readSamples(file, {3, 3})) {
+            const ExplainedPath path = explainGivens({3, 3}, p.givens);
+            expectSoundReplay(CandidateGrid::fromValues({3, 3}, p.givens), path, p.solution);
+            EXPECT_EQ(path.outcome, outcome) << file;
+            const Rating rating = ratePath(path);
+            EXPECT_EQ(rating.level == Level::beyond, path.outcome == PathOutcome::stuck);
+            EXPECT_EQ(rating.steps, static_cast<int>(path.steps.size()));
+            (rating.level == Level::easy ? easyScores : harderScores).push_back(rating.score);
+        }
+    }
+    ASSERT_FALSE(easyScores.empty());
+    ASSERT_FALSE(harderScores.empty());
+    EXPECT_LT(*std::max_element(easyScores.begin(), easyScores.end()),
+              *std::min_element(harderScores.begin(), harderScores.end()));
+}
+
+}  // namespace
+}  // namespace velmora::test
