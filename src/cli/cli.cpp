@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "convert_verb.h"
+#include "explain_verb.h"
 #include "generate_verb.h"
 #include "options.h"
 #include "oversized_input.h"
@@ -43,6 +44,8 @@ int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
         source = &file;
     }
     if (o.verb == "solve") return solveVerb(o, *source, out, err);
+    if (o.verb == "explain") return explainVerb(o, *source, out, err);
+    if (o.verb == "rate") return rateVerb(o, *source, out, err);
     return convertVerb(o, *source, out, err);
 }
 

@@ -55,7 +55,12 @@ std::string parseRules(const std::string& text, Options& o) {
     return {};
 }
 
-const std::set<std::string> kVerbs{"solve", "generate", "convert"};
+const std::set<std::string> kVerbs{"solve", "generate", "convert", "explain", "rate"};
+
+// Verbs that read puzzles and apply the rules to them.
+bool readsRules(const std::string& verb) {
+    return verb != "convert";
+}
 
 }  // namespace
 
@@ -97,12 +102,30 @@ ParseResult parseOptions(const std::vector<std::string>& args) {
         } else if (a == "--box") {
             if (!value(v)) return r;
             r.error = parseBox(v, o);
-        } else if (a == "--seed" && o.verb != "convert") {
+        } else if (a == "--lang" && o.verb == "explain") {
+            if (!value(v)) return r;
+            if (v == "en") {
+                o.language = 0;
+            } else if (v == "de") {
+                o.language = 1;
+            } else if (v == "fr") {
+                o.language = 2;
+            } else {
+                r.error = "--lang wants en, de or fr, not '" + v + "'";
+            }
+        } else if (a == "--format" && o.verb == "explain") {
+            if (!value(v)) return r;
+            if (v == "tsv" || v == "text") {
+                o.tsv = v == "tsv";
+            } else {
+                r.error = "--format wants text or tsv, not '" + v + "'";
+            }
+        } else if (a == "--seed" && (o.verb == "solve" || o.verb == "generate")) {
             if (!value(v)) return r;
             std::uint64_t seed = 0;
             if (!parseNumber(v, seed)) r.error = "--seed wants a whole number, not '" + v + "'";
             o.seed = seed;
-        } else if (a == "--without" && o.verb != "convert") {
+        } else if (a == "--without" && readsRules(o.verb)) {
             if (!value(v)) return r;
             r.error = parseRules(v, o);
         } else if (a == "--difficulty" && o.verb == "generate") {
@@ -113,7 +136,8 @@ ParseResult parseOptions(const std::vector<std::string>& args) {
             if (!value(v)) return r;
             if (!parseNumber(v, o.count) || o.count < 1)
                 r.error = "--count wants a positive number, not '" + v + "'";
-        } else if (a == "--save") {
+        } else if (a == "--save" && (o.verb == "solve" || o.verb == "generate" ||
+                                     o.verb == "convert")) {
             if (!value(v)) return r;
             o.save = v;
         } else if (a.size() > 1 && a[0] == '-') {
@@ -140,6 +164,18 @@ FixedSettings settingsFor(const Options& options) {
     return s;
 }
 
+RuleSwitches ruleSwitchesFor(const Options& options) {
+    RuleSwitches s;
+    s.singles = !options.ruleOff[0];
+    s.pairs = !options.ruleOff[1];
+    s.triplets = !options.ruleOff[2];
+    s.quads = !options.ruleOff[3];
+    s.more = !options.ruleOff[4];
+    s.grabs = !options.ruleOff[5];
+    s.hiddenPairs = !options.ruleOff[6];
+    return s;
+}
+
 std::string usageText() {
     return "usage:\n"
            "  sudoku-velmora-cli solve [--box RxC] [--brute-force] [--seed S] [--without RULES]\n"
@@ -147,6 +183,9 @@ std::string usageText() {
            "  sudoku-velmora-cli generate [--box RxC] [--difficulty 0..100] [--count N] [--seed "
            "S]\n"
            "                              [--without RULES] [--save OUT.svl]\n"
+           "  sudoku-velmora-cli explain [--box RxC] [--without RULES] [--lang en|de|fr]\n"
+           "                             [--format text|tsv] [FILE]\n"
+           "  sudoku-velmora-cli rate [--box RxC] [--without RULES] [FILE]\n"
            "  sudoku-velmora-cli convert FILE.svl\n"
            "  sudoku-velmora-cli convert [--box RxC] FILE --save OUT.svl\n"
            "  sudoku-velmora-cli --help | --version\n"
@@ -171,6 +210,10 @@ std::string usageText() {
            "prints a save file's givens as one line, or writes the first puzzle of a one-line\n"
            "file as a save file. A save file that cannot be loaded prints error, its message on\n"
            "standard error, and gives exit status 1.\n"
+           "explain prints each puzzle's path from its givens with the program's own rules, a\n"
+           "sentence a step (--format tsv: STEP, TECHNIQUE, PLACEMENTS, ELIMINATIONS and TEXT\n"
+           "separated by tabs, then RESULT and solved, stuck or invalid), a blank line after\n"
+           "each puzzle. rate prints LEVEL, SCORE, HARDEST technique and STEPS of that path.\n"
            "Exit status: 0 done, 1 a malformed line or save file, or a failed save, 2 bad "
            "options.\n";
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/quiet_ports.h"
+#include "steps/rule_switches.h"
 
 namespace velmora::cli {
 
@@ -29,6 +30,8 @@ struct Options {
     std::vector<std::string> files;
     bool help = false;
     bool version = false;
+    int language = 0;  // --lang: 0 en, 1 de, 2 fr
+    bool tsv = false;  // --format tsv
 };
 
 struct ParseResult {
@@ -40,6 +43,9 @@ ParseResult parseOptions(const std::vector<std::string>& args);
 
 // The window settings the options stand for: the box shape and the technique switches.
 FixedSettings settingsFor(const Options& options);
+
+// The technique switches of --without as the step finder takes them.
+RuleSwitches ruleSwitchesFor(const Options& options);
 
 std::string usageText();
 

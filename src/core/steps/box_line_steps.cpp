@@ -50,7 +50,7 @@ std::optional<Step> findBoxLine(const FinderView& view) {
                         eliminationsIn(view.unit(line, lineRef.index), targets, valueBit(v + 1));
                     if (gone.empty()) break;
                     Step step;
-                    step.technique = Technique::boxLine;
+                    step.technique = Technique::BoxLine;
                     step.units = {scan.ref, lineRef};
                     for (std::uint32_t ps = places; ps != 0; ps &= ps - 1)
                         step.cells.push_back(

@@ -21,14 +21,14 @@ ExplainedPath explainPath(CandidateGrid start, const RuleSwitches& switches) {
     // Every step places a value or removes a candidate, so this ends.
     while (true) {
         StepFinding found = finder.find(path.finalGrid, switches);
-        if (found.state == GridState::step) {
+        if (found.state == GridState::Step) {
             applyStep(path.finalGrid, found.step);
             path.steps.push_back(std::move(found.step));
             continue;
         }
-        path.outcome = found.state == GridState::solved  ? PathOutcome::solved
-                       : found.state == GridState::stuck ? PathOutcome::stuck
-                                                         : PathOutcome::invalid;
+        path.outcome = found.state == GridState::Solved  ? PathOutcome::Solved
+                       : found.state == GridState::Stuck ? PathOutcome::Stuck
+                                                         : PathOutcome::Invalid;
         path.end = std::move(found);
         return path;
     }

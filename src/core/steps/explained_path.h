@@ -10,12 +10,12 @@
 
 namespace velmora {
 
-enum class PathOutcome { solved, stuck, invalid };
+enum class PathOutcome { Solved, Stuck, Invalid };
 
 struct ExplainedPath {
     BoxShape shape{};
     std::vector<Step> steps;
-    PathOutcome outcome = PathOutcome::stuck;
+    PathOutcome outcome = PathOutcome::Stuck;
     // What ended the path: solved, stuck, or the conflict or dead cells that made it invalid.
     StepFinding end;
     CandidateGrid finalGrid;

@@ -16,7 +16,7 @@ std::optional<Step> findHiddenPair(const FinderView& view) {
                 std::vector<CellValue> gone = eliminationsIn(scan, places, ~pair);
                 if (gone.empty()) continue;
                 Step step;
-                step.technique = Technique::hiddenPair;
+                step.technique = Technique::HiddenPair;
                 step.units = {scan.ref};
                 step.cells = cellsAt(scan, places);
                 step.values = pair;

@@ -13,16 +13,16 @@ constexpr int kHardestFactor = 100;
 constexpr double kReferenceCells = 81.0;
 
 Level levelOf(const std::optional<StepKind>& hardest) {
-    if (!hardest) return Level::easy;
+    if (!hardest) return Level::Easy;
     switch (hardest->technique) {
-        case Technique::nakedSingle:
-        case Technique::hiddenSingle:
-            return Level::easy;
-        case Technique::boxLine:
-        case Technique::nakedPair:
-            return Level::medium;
+        case Technique::NakedSingle:
+        case Technique::HiddenSingle:
+            return Level::Easy;
+        case Technique::BoxLine:
+        case Technique::NakedPair:
+            return Level::Medium;
         default:
-            return Level::hard;
+            return Level::Hard;
     }
 }
 
@@ -30,21 +30,21 @@ Level levelOf(const std::optional<StepKind>& hardest) {
 
 int stepWeight(StepKind kind) {
     switch (kind.technique) {
-        case Technique::nakedSingle:
+        case Technique::NakedSingle:
             return 1;
-        case Technique::hiddenSingle:
+        case Technique::HiddenSingle:
             return 2;
-        case Technique::boxLine:
+        case Technique::BoxLine:
             return 4;
-        case Technique::nakedPair:
+        case Technique::NakedPair:
             return 6;
-        case Technique::nakedTriple:
+        case Technique::NakedTriple:
             return 9;
-        case Technique::nakedQuad:
+        case Technique::NakedQuad:
             return 12;
-        case Technique::nakedSubset:
+        case Technique::NakedSubset:
             return 12 + 2 * (kind.size - 4);
-        case Technique::hiddenPair:
+        case Technique::HiddenPair:
             return 24;
     }
     return 0;
@@ -59,14 +59,14 @@ Rating ratePath(const ExplainedPath& path) {
         work += stepWeight(kind);
         if (!rating.hardest || kindRank(kind) > kindRank(*rating.hardest)) rating.hardest = kind;
     }
-    if (path.outcome == PathOutcome::invalid) {
-        rating.level = Level::invalid;
+    if (path.outcome == PathOutcome::Invalid) {
+        rating.level = Level::Invalid;
         return rating;
     }
     int top = rating.hardest ? stepWeight(*rating.hardest) : 0;
     rating.level = levelOf(rating.hardest);
-    if (path.outcome == PathOutcome::stuck) {
-        rating.level = Level::beyond;
+    if (path.outcome == PathOutcome::Stuck) {
+        rating.level = Level::Beyond;
         top = kStuckWeight;
         const auto& values = path.finalGrid.values;
         work += kOpenCellWeight * static_cast<int>(std::count(values.begin(), values.end(), 0));
@@ -79,15 +79,15 @@ Rating ratePath(const ExplainedPath& path) {
 
 std::string_view levelCode(Level level) {
     switch (level) {
-        case Level::easy:
+        case Level::Easy:
             return "easy";
-        case Level::medium:
+        case Level::Medium:
             return "medium";
-        case Level::hard:
+        case Level::Hard:
             return "hard";
-        case Level::beyond:
+        case Level::Beyond:
             return "beyond";
-        case Level::invalid:
+        case Level::Invalid:
             return "invalid";
     }
     return {};

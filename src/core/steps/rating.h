@@ -11,10 +11,10 @@ namespace velmora {
 
 // easy: singles only; medium: box-line or naked pairs; hard: naked triples and larger, hidden
 // pairs; beyond: the rules get stuck; invalid: the givens conflict or the puzzle breaks down.
-enum class Level { easy, medium, hard, beyond, invalid };
+enum class Level { Easy, Medium, Hard, Beyond, Invalid };
 
 struct Rating {
-    Level level = Level::easy;
+    Level level = Level::Easy;
     int score = 0;
     std::optional<StepKind> hardest;  // for beyond the hardest used before getting stuck
     int steps = 0;

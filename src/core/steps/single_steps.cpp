@@ -11,7 +11,7 @@ std::optional<Step> findNakedSingle(const FinderView& view) {
         if (!std::has_single_bit(held)) continue;
         const int value = std::countr_zero(held) + 1;
         Step step;
-        step.technique = Technique::nakedSingle;
+        step.technique = Technique::NakedSingle;
         step.cells = {cell};
         step.values = held;
         step.placements = {{cell, value}};
@@ -27,7 +27,7 @@ std::optional<Step> findHiddenSingle(const FinderView& view) {
             if (!std::has_single_bit(places)) continue;
             const int cell = scan.cells[static_cast<std::size_t>(std::countr_zero(places))];
             Step step;
-            step.technique = Technique::hiddenSingle;
+            step.technique = Technique::HiddenSingle;
             step.units = {scan.ref};
             step.cells = {cell};
             step.values = valueBit(v + 1);

@@ -4,12 +4,12 @@ namespace velmora {
 
 StepKind Step::kind() const {
     switch (technique) {
-        case Technique::nakedPair:
-        case Technique::nakedTriple:
-        case Technique::nakedQuad:
-        case Technique::nakedSubset:
+        case Technique::NakedPair:
+        case Technique::NakedTriple:
+        case Technique::NakedQuad:
+        case Technique::NakedSubset:
             return {technique, static_cast<int>(cells.size())};
-        case Technique::hiddenPair:
+        case Technique::HiddenPair:
             return {technique, 2};
         default:
             return {technique, 1};
@@ -19,13 +19,13 @@ StepKind Step::kind() const {
 Technique nakedSubsetTechnique(int size) {
     switch (size) {
         case 2:
-            return Technique::nakedPair;
+            return Technique::NakedPair;
         case 3:
-            return Technique::nakedTriple;
+            return Technique::NakedTriple;
         case 4:
-            return Technique::nakedQuad;
+            return Technique::NakedQuad;
         default:
-            return Technique::nakedSubset;
+            return Technique::NakedSubset;
     }
 }
 
@@ -36,21 +36,21 @@ int kindRank(StepKind kind) {
 
 std::string techniqueCode(StepKind kind) {
     switch (kind.technique) {
-        case Technique::nakedSingle:
+        case Technique::NakedSingle:
             return "naked-single";
-        case Technique::hiddenSingle:
+        case Technique::HiddenSingle:
             return "hidden-single";
-        case Technique::boxLine:
+        case Technique::BoxLine:
             return "box-line";
-        case Technique::nakedPair:
+        case Technique::NakedPair:
             return "naked-pair";
-        case Technique::nakedTriple:
+        case Technique::NakedTriple:
             return "naked-triple";
-        case Technique::nakedQuad:
+        case Technique::NakedQuad:
             return "naked-quad";
-        case Technique::nakedSubset:
+        case Technique::NakedSubset:
             return "naked-subset-" + std::to_string(kind.size);
-        case Technique::hiddenPair:
+        case Technique::HiddenPair:
             return "hidden-pair";
     }
     return {};

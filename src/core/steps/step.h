@@ -11,19 +11,19 @@ namespace velmora {
 
 // In the finder's order, simplest first.
 enum class Technique {
-    nakedSingle,
-    hiddenSingle,
-    boxLine,
-    nakedPair,
-    nakedTriple,
-    nakedQuad,
-    nakedSubset,  // five cells or more
-    hiddenPair,
+    NakedSingle,
+    HiddenSingle,
+    BoxLine,
+    NakedPair,
+    NakedTriple,
+    NakedQuad,
+    NakedSubset,  // five cells or more
+    HiddenPair,
 };
 
 // A technique with its size: the cells of a naked subset, else 1 (hidden pair 2).
 struct StepKind {
-    Technique technique = Technique::nakedSingle;
+    Technique technique = Technique::NakedSingle;
     int size = 1;
     bool operator==(const StepKind&) const = default;
 };
@@ -41,7 +41,7 @@ struct CellValue {
 };
 
 struct Step {
-    Technique technique = Technique::nakedSingle;
+    Technique technique = Technique::NakedSingle;
     // Hidden single, naked subsets, hidden pair: the unit. Box-line: the box, then the row or
     // column. Naked single: none.
     std::vector<UnitRef> units;

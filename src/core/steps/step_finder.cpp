@@ -67,16 +67,16 @@ StepFinding StepFinder::find(const CandidateGrid& grid, const RuleSwitches& swit
         if (view.at(cell) == 0) finding.deadCells.push_back(cell);
     }
     if (!finding.conflicts.empty()) {
-        finding.state = GridState::conflict;
+        finding.state = GridState::Conflict;
     } else if (!finding.deadCells.empty()) {
-        finding.state = GridState::deadCells;
+        finding.state = GridState::DeadCells;
     } else if (!anyOpen) {
-        finding.state = GridState::solved;
+        finding.state = GridState::Solved;
     } else if (auto step = firstStep(view, switches)) {
-        finding.state = GridState::step;
+        finding.state = GridState::Step;
         finding.step = std::move(*step);
     } else {
-        finding.state = GridState::stuck;
+        finding.state = GridState::Stuck;
     }
     return finding;
 }

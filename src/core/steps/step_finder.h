@@ -11,11 +11,11 @@
 namespace velmora {
 
 enum class GridState {
-    step,       // `step` holds the next step
-    solved,     // no open cell left
-    stuck,      // no switched-on rule applies
-    conflict,   // two equal values in a unit: `conflicts`
-    deadCells,  // open cells without a candidate: `deadCells`
+    Step,       // `Step` holds the next Step
+    Solved,     // no open cell left
+    Stuck,      // no switched-on rule applies
+    Conflict,   // two equal values in a unit: `conflicts`
+    DeadCells,  // open cells without a candidate: `DeadCells`
 };
 
 // Two cells of one unit holding the same value; first < second.
@@ -27,7 +27,7 @@ struct Conflict {
 };
 
 struct StepFinding {
-    GridState state = GridState::stuck;
+    GridState state = GridState::Stuck;
     Step step;
     std::vector<Conflict> conflicts;  // ascending, each pair once however many units it shares
     std::vector<int> deadCells;       // ascending; also filled beside conflicts

@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <utility>
 
+#include "model/latin1.h"
 #include "model/size_options.h"
 
 namespace velmora {
@@ -20,9 +21,9 @@ struct Phrase {
 
     std::string_view in(StepLanguage language) const {
         switch (language) {
-            case StepLanguage::german:
+            case StepLanguage::German:
                 return german;
-            case StepLanguage::french:
+            case StepLanguage::French:
                 return french;
             default:
                 return english;
@@ -187,21 +188,21 @@ const Phrase& techniquePhrase(Technique technique) {
 
 const Phrase& sentencePhrase(Technique technique) {
     switch (technique) {
-        case Technique::nakedSingle:
+        case Technique::NakedSingle:
             return kNakedSingle;
-        case Technique::hiddenSingle:
+        case Technique::HiddenSingle:
             return kHiddenSingle;
-        case Technique::boxLine:
+        case Technique::BoxLine:
             return kBoxLine;
-        case Technique::nakedPair:
+        case Technique::NakedPair:
             return kNakedPair;
-        case Technique::nakedTriple:
+        case Technique::NakedTriple:
             return kNakedTriple;
-        case Technique::nakedQuad:
+        case Technique::NakedQuad:
             return kNakedQuad;
-        case Technique::nakedSubset:
+        case Technique::NakedSubset:
             return kNakedSubset;
-        case Technique::hiddenPair:
+        case Technique::HiddenPair:
             return kHiddenPair;
     }
     return kNakedSingle;
@@ -215,7 +216,7 @@ std::string cellName(int cell, int n) {
 
 std::string elementName(int value, std::string_view elements) {
     const auto index = static_cast<std::size_t>(value - 1);
-    if (index < elements.size()) return std::string(1, elements[index]);
+    if (index < elements.size()) return latin1ToUtf8(elements.substr(index, 1));
     const std::string_view fallback = kDefaultElements;
     return index < fallback.size() ? std::string(1, fallback[index]) : std::string("?");
 }
@@ -231,7 +232,7 @@ std::string techniqueName(StepKind kind, StepLanguage language) {
 
 std::string stepTitle(const Step& step, int n, StepLanguage language) {
     const std::string technique = techniqueName(step.kind(), language);
-    if (step.technique == Technique::boxLine)
+    if (step.technique == Technique::BoxLine)
         return fill(kTitleBoxLine.in(language), {{"technique", technique},
                                                  {"box", unitName(step.units[0], language)},
                                                  {"line", unitName(step.units[1], language)}});
@@ -246,7 +247,7 @@ std::string stepSentence(const Step& step, int n, std::string_view elements,
                          StepLanguage language) {
     const std::string values = valueList(step.values, elements, language);
     const std::string_view pattern = sentencePhrase(step.technique).in(language);
-    if (step.technique == Technique::boxLine)
+    if (step.technique == Technique::BoxLine)
         return fill(pattern, {{"box", unitName(step.units[0], language)},
                               {"line", unitName(step.units[1], language)},
                               {"value", values}});
@@ -287,14 +288,14 @@ std::string solvedSentence(StepLanguage language) {
 std::string findingSentence(const StepFinding& finding, int n, std::string_view elements,
                             StepLanguage language) {
     switch (finding.state) {
-        case GridState::step:
+        case GridState::Step:
             return stepSentence(finding.step, n, elements, language);
-        case GridState::solved:
+        case GridState::Solved:
             return solvedSentence(language);
-        case GridState::stuck:
+        case GridState::Stuck:
             return stuckSentence(language);
-        case GridState::conflict:
-        case GridState::deadCells: {
+        case GridState::Conflict:
+        case GridState::DeadCells: {
             std::string out = conflictSentence(finding.conflicts, n, elements, language);
             if (!finding.deadCells.empty()) {
                 if (!out.empty()) out += ' ';

@@ -12,20 +12,20 @@
 namespace velmora {
 
 // Numbered as the window's language choice: 0 English, 1 German, 2 French.
-enum class StepLanguage { english = 0, german = 1, french = 2 };
+enum class StepLanguage { English = 0, German = 1, French = 2 };
 
 // The window's language number; anything but 1 and 2 is English.
 constexpr StepLanguage stepLanguageFor(int language) {
-    return language == 1   ? StepLanguage::german
-           : language == 2 ? StepLanguage::french
-                           : StepLanguage::english;
+    return language == 1   ? StepLanguage::German
+           : language == 2 ? StepLanguage::French
+                           : StepLanguage::English;
 }
 
 // "r3c7": row and column from 1, rows from the top, columns from the left.
 std::string cellName(int cell, int n);
 
-// The character of element `value` (1..N) in `elements`, one byte per element; an empty or
-// too short string falls back to the default elements.
+// The character of element `value` (1..N) in `elements` (one Latin-1 byte per element), as
+// UTF-8; an empty or too short string falls back to the default elements.
 std::string elementName(int value, std::string_view elements);
 
 // "row 3", "Zeile 3", "la ligne 3"; boxes numbered row by row from 1.

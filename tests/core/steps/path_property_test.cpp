@@ -28,7 +28,7 @@ void expectSoundReplay(CandidateGrid grid, const ExplainedPath& path,
 
 bool singlesOnly(const ExplainedPath& path) {
     return std::all_of(path.steps.begin(), path.steps.end(), [](const Step& s) {
-        return s.technique == Technique::nakedSingle || s.technique == Technique::hiddenSingle;
+        return s.technique == Technique::NakedSingle || s.technique == Technique::HiddenSingle;
     });
 }
 
@@ -37,10 +37,10 @@ TEST(StepPaths, SinglesSamplesOfEveryShapeEndSolvedBySinglesAlone) {
         for (const SamplePuzzle& p : readSamples(singlesFile(shape), shape)) {
             const ExplainedPath path = explainGivens(shape, p.givens);
             expectSoundReplay(CandidateGrid::fromValues(shape, p.givens), path, p.solution);
-            EXPECT_EQ(path.outcome, PathOutcome::solved);
+            EXPECT_EQ(path.outcome, PathOutcome::Solved);
             EXPECT_EQ(path.finalGrid.values, p.solution);
             EXPECT_TRUE(singlesOnly(path));
-            EXPECT_EQ(ratePath(path).level, Level::easy);
+            EXPECT_EQ(ratePath(path).level, Level::Easy);
         }
     }
 }
@@ -78,18 +78,18 @@ TEST(StepPaths, ThinnedPencilMarksStillGiveSoundSteps) {
 TEST(StepPaths, NineByNineSamplesAreSoundAndRatedByWhereTheyEnd) {
     std::vector<int> easyScores, harderScores;
     // The generated and logic puzzles are finished by these rules; the guessing ones are not.
-    for (const auto& [file, outcome] : {std::pair{"logic-3x3.txt", PathOutcome::solved},
-                                        {"generated-3x3.txt", PathOutcome::solved},
-                                        {"guessing-3x3.txt", PathOutcome::stuck},
-                                        {"singles-3x3.txt", PathOutcome::solved}}) {
+    for (const auto& [file, outcome] : {std::pair{"logic-3x3.txt", PathOutcome::Solved},
+                                        {"generated-3x3.txt", PathOutcome::Solved},
+                                        {"guessing-3x3.txt", PathOutcome::Stuck},
+                                        {"singles-3x3.txt", PathOutcome::Solved}}) {
         for (const SamplePuzzle& p : readSamples(file, {3, 3})) {
             const ExplainedPath path = explainGivens({3, 3}, p.givens);
             expectSoundReplay(CandidateGrid::fromValues({3, 3}, p.givens), path, p.solution);
             EXPECT_EQ(path.outcome, outcome) << file;
             const Rating rating = ratePath(path);
-            EXPECT_EQ(rating.level == Level::beyond, path.outcome == PathOutcome::stuck);
+            EXPECT_EQ(rating.level == Level::Beyond, path.outcome == PathOutcome::Stuck);
             EXPECT_EQ(rating.steps, static_cast<int>(path.steps.size()));
-            (rating.level == Level::easy ? easyScores : harderScores).push_back(rating.score);
+            (rating.level == Level::Easy ? easyScores : harderScores).push_back(rating.score);
         }
     }
     ASSERT_FALSE(easyScores.empty());

@@ -5,15 +5,15 @@
 
 #include "steps/grid_text.h"
 #include "steps/rating.h"
-#include "steps/step_script.h"
+#include "texts/step_script.h"
 #include "texts/step_texts.h"
 
 namespace velmora {
 namespace {
 
-constexpr auto kEnglish = StepLanguage::english;
-constexpr auto kGerman = StepLanguage::german;
-constexpr auto kFrench = StepLanguage::french;
+constexpr auto kEnglish = StepLanguage::English;
+constexpr auto kGerman = StepLanguage::German;
+constexpr auto kFrench = StepLanguage::French;
 
 // 1234/3412/2143/4321 with r1c1 and r3c3 open, written with the elements WXYZ.
 TEST(StepScript, TsvOfASmallPuzzleIsExact) {
@@ -34,14 +34,14 @@ TEST(StepScript, EliminationsAndTheStuckResultInGerman) {
     ExplainedPath path;
     path.shape = {3, 3};
     Step step;
-    step.technique = Technique::boxLine;
+    step.technique = Technique::BoxLine;
     step.units = {{kBox, 0}, {kRow, 0}};
     step.cells = {0, 1};
     step.values = valueBit(5);
     step.eliminations = {{3, 5}, {8, 5}};
     path.steps = {step};
-    path.outcome = PathOutcome::stuck;
-    path.end.state = GridState::stuck;
+    path.outcome = PathOutcome::Stuck;
+    path.end.state = GridState::Stuck;
     EXPECT_EQ(
         explainTsv(path, {}, kGerman),
         "1\tbox-line\t-\tr1c4-5;r1c9-5\tIn Block 1 kann die 5 nur in Zeile 1 stehen, also kann "
@@ -53,7 +53,7 @@ TEST(StepScript, EliminationsAndTheStuckResultInGerman) {
 TEST(StepScript, ConflictingGivensAreInvalidWithoutSteps) {
     const ExplainedPath path =
         explainGivens({2, 2}, *parseGrid("W.W.............", {2, 2}, "WXYZ"));
-    EXPECT_EQ(path.outcome, PathOutcome::invalid);
+    EXPECT_EQ(path.outcome, PathOutcome::Invalid);
     EXPECT_EQ(explainTsv(path, "WXYZ", kEnglish), "RESULT\tinvalid\n\n");
     EXPECT_EQ(explainText(path, "WXYZ", kEnglish), "r1c1 and r1c3 both hold W.\n\n");
     EXPECT_EQ(rateLine(ratePath(path)), "invalid\t0\t-\t0\n");
@@ -61,7 +61,7 @@ TEST(StepScript, ConflictingGivensAreInvalidWithoutSteps) {
 
 TEST(StepTexts, NakedPairInEveryLanguage) {
     Step pair;
-    pair.technique = Technique::nakedPair;
+    pair.technique = Technique::NakedPair;
     pair.units = {{kRow, 2}};
     pair.cells = {19, 24};
     pair.values = valueBit(4) | valueBit(8);
@@ -77,10 +77,10 @@ TEST(StepTexts, NakedPairInEveryLanguage) {
 
 // Every technique and report has a filled-in sentence of its own in each language.
 TEST(StepTexts, EveryTechniqueHasItsOwnSentenceInEachLanguage) {
-    const StepFinding conflict{GridState::conflict, {}, {{0, 5, 3}}, {40}};
+    const StepFinding conflict{GridState::Conflict, {}, {{0, 5, 3}}, {40}};
     for (const StepLanguage language : {kEnglish, kGerman, kFrench}) {
         std::set<std::string> sentences;
-        for (int t = 0; t <= static_cast<int>(Technique::hiddenPair); ++t) {
+        for (int t = 0; t <= static_cast<int>(Technique::HiddenPair); ++t) {
             Step step;
             step.technique = static_cast<Technique>(t);
             step.units = {{kBox, 4}, {kColumn, 4}};

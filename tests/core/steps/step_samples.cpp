@@ -60,14 +60,14 @@ bool patternHolds(const CandidateGrid& g, const Step& step) {
         if (!holds(g, e.cell, e.value)) return false;
     const int lowest = std::countr_zero(step.values) + 1;
     switch (step.technique) {
-        case Technique::nakedSingle:
+        case Technique::NakedSingle:
             return step.placements.size() == 1 && g.isOpen(step.placements[0].cell) &&
                    g.candidatesAt(step.placements[0].cell) == valueBit(step.placements[0].value);
-        case Technique::hiddenSingle:
+        case Technique::HiddenSingle:
             return step.placements.size() == 1 &&
                    placesOf(g, step.units[0], step.placements[0].value) ==
                        std::vector<int>{step.placements[0].cell};
-        case Technique::boxLine: {
+        case Technique::BoxLine: {
             const std::vector<int> inBox = placesOf(g, step.units[0], lowest);
             return !inBox.empty() && std::all_of(inBox.begin(), inBox.end(), [&](int c) {
                 return inUnit(g.shape, step.units[1], c);
@@ -76,7 +76,7 @@ bool patternHolds(const CandidateGrid& g, const Step& step) {
                        !inUnit(g.shape, step.units[0], e.cell);
             });
         }
-        case Technique::hiddenPair:
+        case Technique::HiddenPair:
             for (std::uint32_t vs = step.values; vs != 0; vs &= vs - 1)
                 if (placesOf(g, step.units[0], std::countr_zero(vs) + 1) != step.cells)
                     return false;

@@ -33,7 +33,7 @@ std::vector<int> range(int from, int to) {  // [from, to)
 }
 
 TEST(StepTechniques, BlankGridIsStuck) {
-    EXPECT_EQ(findStep(blank()).state, GridState::stuck);
+    EXPECT_EQ(findStep(blank()).state, GridState::Stuck);
 }
 
 TEST(StepTechniques, NakedSingleTakesTheFirstCellAndReadsPastStaleMarks) {
@@ -41,8 +41,8 @@ TEST(StepTechniques, NakedSingleTakesTheFirstCellAndReadsPastStaleMarks) {
     set(g, at(6, 1), {2});
     set(g, at(2, 4), {4});
     const StepFinding f = findStep(g);
-    ASSERT_EQ(f.state, GridState::step);
-    EXPECT_EQ(f.step.technique, Technique::nakedSingle);
+    ASSERT_EQ(f.state, GridState::Step);
+    EXPECT_EQ(f.step.technique, Technique::NakedSingle);
     EXPECT_EQ(f.step.placements, (std::vector<CellValue>{{at(2, 4), 4}}));
 
     // 7 is placed in the row, so the mark left beside 4 does not count.
@@ -67,10 +67,10 @@ TEST(StepTechniques, HiddenSingleLooksInBoxesThenRowsThenColumnsAndNeedsGrabs) {
                                                          : cell % 9 == c.unit.index))
                 drop(g, cell, 6);
         const StepFinding f = findStep(g);
-        EXPECT_EQ(f.step.technique, Technique::hiddenSingle);
+        EXPECT_EQ(f.step.technique, Technique::HiddenSingle);
         EXPECT_EQ(f.step.units, std::vector<UnitRef>{c.unit});
         EXPECT_EQ(f.step.placements, (std::vector<CellValue>{{c.cell, 6}}));
-        EXPECT_EQ(findStep(g, RuleSwitches{.grabs = false}).state, GridState::stuck);
+        EXPECT_EQ(findStep(g, RuleSwitches{.grabs = false}).state, GridState::Stuck);
     }
 }
 
@@ -80,12 +80,12 @@ TEST(StepTechniques, BoxLineWorksFromTheBoxToTheLineOnly) {
         for (const int r : {1, 2})
             drop(g, at(r, c), 5);
     StepFinding f = findStep(g);
-    EXPECT_EQ(f.step.technique, Technique::boxLine);
+    EXPECT_EQ(f.step.technique, Technique::BoxLine);
     EXPECT_EQ(f.step.units, (std::vector<UnitRef>{{kBox, 0}, {kRow, 0}}));
     EXPECT_EQ(f.step.cells, range(0, 3));
     ASSERT_EQ(f.step.eliminations.size(), 6u);
     EXPECT_EQ(f.step.eliminations.front(), (CellValue{at(0, 3), 5}));
-    EXPECT_EQ(findStep(g, RuleSwitches{.grabs = false}).state, GridState::stuck);
+    EXPECT_EQ(findStep(g, RuleSwitches{.grabs = false}).state, GridState::Stuck);
 
     g = blank();  // the column case
     for (const int r : range(0, 3))
@@ -99,7 +99,7 @@ TEST(StepTechniques, BoxLineWorksFromTheBoxToTheLineOnly) {
     g = blank();
     for (const int c : range(3, 9))
         drop(g, at(0, c), 5);
-    EXPECT_EQ(findStep(g).state, GridState::stuck);
+    EXPECT_EQ(findStep(g).state, GridState::Stuck);
 }
 
 TEST(StepTechniques, NakedPairNeedsSomethingToRemoveAndItsSwitch) {
@@ -107,14 +107,14 @@ TEST(StepTechniques, NakedPairNeedsSomethingToRemoveAndItsSwitch) {
     set(g, at(2, 1), {4, 8});
     set(g, at(2, 6), {4, 8});
     const StepFinding f = findStep(g);
-    EXPECT_EQ(f.step.technique, Technique::nakedPair);
+    EXPECT_EQ(f.step.technique, Technique::NakedPair);
     EXPECT_EQ(f.step.units, (std::vector<UnitRef>{{kRow, 2}}));
     EXPECT_EQ(f.step.eliminations.size(), 14u);
-    EXPECT_EQ(findStep(g, RuleSwitches{.pairs = false}).state, GridState::stuck);
+    EXPECT_EQ(findStep(g, RuleSwitches{.pairs = false}).state, GridState::Stuck);
 
     for (const int c : range(0, 9))
         if (c != 1 && c != 6) set(g, at(2, c), {1, 2, 3, 5, 6, 7, 9});
-    EXPECT_EQ(findStep(g).state, GridState::stuck);
+    EXPECT_EQ(findStep(g).state, GridState::Stuck);
 }
 
 // A ring of cells in row 1: cell i holds values i and i+1, the last wraps to 1. No part of it is
@@ -143,11 +143,11 @@ TEST(StepTechniques, NakedSubsetsUpToHalfTheGridOnEveryShape) {
         // In small grids the cells off the ring form a hidden pair.
         RuleSwitches off{.hiddenPairs = false};
         (k == 2 ? off.pairs : k == 3 ? off.triplets : k == 4 ? off.quads : off.more) = false;
-        EXPECT_EQ(findStep(g, off).state, GridState::stuck);
+        EXPECT_EQ(findStep(g, off).state, GridState::Stuck);
 
         g = ring(shape, k + 1, cells);
         if (static_cast<int>(cells.size()) == k + 1) {
-            EXPECT_EQ(findStep(g, {.hiddenPairs = false}).state, GridState::stuck);
+            EXPECT_EQ(findStep(g, {.hiddenPairs = false}).state, GridState::Stuck);
         }
     }
 }
@@ -159,15 +159,15 @@ TEST(StepTechniques, HiddenPairKeepsOnlyThePairAndNeedsItsSwitch) {
             for (const int v : {2, 6})
                 drop(g, at(r, 3), v);
     const StepFinding f = findStep(g);
-    EXPECT_EQ(f.step.technique, Technique::hiddenPair);
+    EXPECT_EQ(f.step.technique, Technique::HiddenPair);
     EXPECT_EQ(f.step.units, (std::vector<UnitRef>{{kColumn, 3}}));
     EXPECT_EQ(f.step.cells, (std::vector<int>{at(0, 3), at(4, 3)}));
     EXPECT_EQ(f.step.eliminations.size(), 14u);
-    EXPECT_EQ(findStep(g, RuleSwitches{.hiddenPairs = false}).state, GridState::stuck);
+    EXPECT_EQ(findStep(g, RuleSwitches{.hiddenPairs = false}).state, GridState::Stuck);
 
     set(g, at(0, 3), {2, 6});  // now nothing is left to remove
     set(g, at(4, 3), {2, 6});
-    EXPECT_EQ(findStep(g).state, GridState::stuck);
+    EXPECT_EQ(findStep(g).state, GridState::Stuck);
 }
 
 TEST(StepTechniques, ConflictsAndDeadCellsComeInsteadOfAStep) {
@@ -179,7 +179,7 @@ TEST(StepTechniques, ConflictsAndDeadCellsComeInsteadOfAStep) {
     set(g, at(3, 3), {});
     set(g, at(8, 0), {5});  // 5 is placed in its column
     const StepFinding f = findStep(g);
-    EXPECT_EQ(f.state, GridState::conflict);
+    EXPECT_EQ(f.state, GridState::Conflict);
     // r1c2 and r2c1 share a box; r1c2 and r1c7 a row.
     EXPECT_EQ(f.conflicts,
               (std::vector<Conflict>{{at(0, 1), at(0, 6), 5}, {at(0, 1), at(1, 0), 5}}));
@@ -187,7 +187,7 @@ TEST(StepTechniques, ConflictsAndDeadCellsComeInsteadOfAStep) {
 
     g.values[static_cast<std::size_t>(at(0, 6))] = 0;
     g.values[static_cast<std::size_t>(at(1, 0))] = 0;
-    EXPECT_EQ(findStep(g).state, GridState::deadCells);
+    EXPECT_EQ(findStep(g).state, GridState::DeadCells);
 }
 
 }  // namespace

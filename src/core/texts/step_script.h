@@ -9,7 +9,7 @@
 
 namespace velmora {
 
-enum class ScriptFormat { text, tsv };
+enum class ScriptFormat { Text, Tsv };
 
 // "r3c7=5;r4c1=2", or "-" when the step places nothing.
 std::string placementsField(const Step& step, int n, std::string_view elements);

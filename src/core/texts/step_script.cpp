@@ -1,4 +1,4 @@
-#include "steps/step_script.h"
+#include "texts/step_script.h"
 
 namespace velmora {
 
@@ -29,11 +29,11 @@ std::string eliminationsField(const Step& step, int n, std::string_view elements
 
 std::string_view outcomeCode(PathOutcome outcome) {
     switch (outcome) {
-        case PathOutcome::solved:
+        case PathOutcome::Solved:
             return "solved";
-        case PathOutcome::stuck:
+        case PathOutcome::Stuck:
             return "stuck";
-        case PathOutcome::invalid:
+        case PathOutcome::Invalid:
             return "invalid";
     }
     return {};
@@ -80,7 +80,7 @@ std::string explainText(const ExplainedPath& path, std::string_view elements,
 
 std::string explainScript(const ExplainedPath& path, ScriptFormat format, std::string_view elements,
                           StepLanguage language) {
-    return format == ScriptFormat::tsv ? explainTsv(path, elements, language)
+    return format == ScriptFormat::Tsv ? explainTsv(path, elements, language)
                                        : explainText(path, elements, language);
 }
 
