@@ -35,10 +35,21 @@ void drawCandidates(QPainter& painter, const QRectF& rect, const CellView& cell,
     const qreal scale = std::min({1.0, w * 0.95 / std::max(widest, 1.0),
                                   h * 0.95 / std::max(metrics.capHeight() * 1.25, 1.0)});
     if (scale < 1.0) font.setPointSizeF(std::max(font.pointSizeF() * scale, 1.0));
-    painter.setFont(font);
+    // Candidates a command points at are bold in the mark colour, those it removes struck out.
+    QFont marked = font;
+    marked.setBold(true);
+    QFont struck = font;
+    struck.setStrikeOut(true);
     for (std::uint32_t bits = cell.candidates; bits != 0; bits &= bits - 1) {
         const int k = std::countr_zero(bits);
         if (k >= static_cast<int>(layout.elements.size())) break;
+        const std::uint32_t bit = std::uint32_t{1} << k;
+        const bool isStruck = (cell.struck & bit) != 0;
+        const bool isMarked = (cell.marked & bit) != 0 && !isStruck;
+        painter.setFont(isStruck ? struck : isMarked ? marked : font);
+        painter.setPen(toQColor(isStruck   ? cell.format.strikeFore
+                                : isMarked ? cell.format.markFore
+                                           : cell.format.fore));
         const QRectF place(inner.left() + (k % cols) * w, inner.top() + (k / cols) * h, w, h);
         painter.drawText(place, Qt::AlignCenter,
                          QString::fromStdString(layout.elements[static_cast<std::size_t>(k)]));

@@ -126,9 +126,17 @@ CommandColumn::CommandColumn(QWidget* parent) : QWidget(parent) {
     cbUndo = button("cbUndo", "Undo", "Undo the last manual entry");
     cbRedo = button("cbRedo", "Redo", "Redo the last Undo");
     cbhint = button("cbhint", "Hint", "If you are stuck this will reveal a possible answer");
+    cbCheck = button("cbCheck", "Check",
+                     "Checks the puzzle - how many solutions it has, likely typos and wrong values "
+                     "of your own");
+    cbExplain = button(
+        "cbExplain", "Explain",
+        "Explains the next step - press again to see it in the grid, a third time to apply it");
     grid->addWidget(cbUndo, row, 0);
     grid->addWidget(cbRedo, row, 1);
     grid->addWidget(cbhint, row++, 2);
+    grid->addWidget(cbCheck, row, 1);
+    grid->addWidget(cbExplain, row++, 2);
     grid->addWidget(line(5), row++, 0, 1, kColumns);
 
     // Size, files and version.

@@ -53,6 +53,8 @@ class CommandColumn : public QWidget {
     QPushButton* cbUndo = nullptr;
     QPushButton* cbRedo = nullptr;
     QPushButton* cbhint = nullptr;
+    QPushButton* cbCheck = nullptr;
+    QPushButton* cbExplain = nullptr;
 
     SizeFrame* frsize = nullptr;
     QPushButton* cbPrint = nullptr;

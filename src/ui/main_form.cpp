@@ -21,6 +21,7 @@
 #include "display/grid_geometry.h"
 #include "elements_box.h"
 #include "entry_grid.h"
+#include "explanation_box.h"
 #include "font_substitutes.h"
 #include "grid_printer.h"
 #include "input_blocker.h"
@@ -72,6 +73,7 @@ MainForm::MainForm(std::uint64_t seed, QWidget* parent) : QMainWindow(parent) {
     ports.undoButtons = undoButtons_.get();
     ports.controls = controls_.get();
     ports.fileDialogs = fileDialogs_.get();
+    ports.explanation = explanation_;
     wb_ = std::make_unique<Workbench>(ports, seed);
     gridControl_->init(wb_->fControl());
 
@@ -113,6 +115,9 @@ void MainForm::buildWidgets() {
     }
     gridArea->setFixedSize(areaWidth, areaHeight);
     layout->addWidget(gridArea, 0, 0, Qt::AlignLeft | Qt::AlignTop);
+    explanation_ = new ExplanationBox(central);
+    explanation_->setFixedWidth(areaWidth);
+    layout->addWidget(explanation_, 1, 0, Qt::AlignLeft | Qt::AlignTop);
 
     auto* bottom = new QHBoxLayout;
     bottom->setSpacing(12);
@@ -126,11 +131,11 @@ void MainForm::buildWidgets() {
     cmbLanguage_->setToolTip("Choose your language");
     bottom->addWidget(lblanguage_, 0, Qt::AlignTop);
     bottom->addWidget(cmbLanguage_, 0, Qt::AlignTop);
-    layout->addLayout(bottom, 1, 0);
+    layout->addLayout(bottom, 2, 0);
 
     column_ = new CommandColumn(central);
-    layout->addWidget(column_, 0, 1, 2, 1, Qt::AlignTop);
-    layout->setRowStretch(1, 1);
+    layout->addWidget(column_, 0, 1, 3, 1, Qt::AlignTop);
+    layout->setRowStretch(2, 1);
 
     statusPanels_ = new StatusPanels(this);
     setStatusBar(statusPanels_);
@@ -158,6 +163,7 @@ void MainForm::connectHandlers() {
     command(column_->cbReset, &velmora::cbReset_Click);
     command(column_->cbClear, &velmora::cbClear_Click);
     command(column_->cbhint, &velmora::cbhint_Click);
+    command(column_->cbExplain, &velmora::cbExplain_Click);
     command(column_->cbUndo, &velmora::cbUndo_Click);
     command(column_->cbRedo, &velmora::cbRedo_Click);
     connect(column_->cbGenerate, &QPushButton::clicked, this, &MainForm::cbGenerate_Click);

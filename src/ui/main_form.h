@@ -22,6 +22,7 @@ namespace velmora::ui {
 
 class CommandColumn;
 class EntryGrid;
+class ExplanationBox;
 class InputBlocker;
 class MessageBoxPort;
 class NamedControlsPort;
@@ -50,6 +51,7 @@ class MainForm : public QMainWindow {
     PencilMarkBox& pencilMarkBox() { return *tbGridEntry_; }
     PencilMarkEditor& pencilMarkEditor() { return *pencilMarkEditor_; }
     QtFileDialogs& fileDialogs() { return *fileDialogs_; }
+    ExplanationBox& explanation() { return *explanation_; }
 
     // True while Solve or Generate runs.
     bool busy() const { return busy_; }
@@ -76,6 +78,7 @@ class MainForm : public QMainWindow {
     CommandColumn* column_ = nullptr;
     StatisticsPanel* statistics_ = nullptr;
     EntryGrid* entryGrid_ = nullptr;
+    ExplanationBox* explanation_ = nullptr;
     PencilMarkBox* tbGridEntry_ = nullptr;
     QLabel* lblanguage_ = nullptr;
     QComboBox* cmbLanguage_ = nullptr;

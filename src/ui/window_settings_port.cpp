@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QSignalBlocker>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -71,6 +72,11 @@ void WindowSettingsPort::setShowPencilMarks(bool ticked) {
 
 void WindowSettingsPort::setShowPencilMarksEnabled(bool enabled) {
     column_.ckbScribbleArea->setEnabled(enabled);
+}
+
+void WindowSettingsPort::showManualPencilMarks(bool ticked) {
+    const QSignalBlocker quiet(column_.ckbmanualpencilmarks);
+    column_.ckbmanualpencilmarks->setChecked(ticked);
 }
 
 void WindowSettingsPort::showLoadedOptions(const LoadedOptions& options) {

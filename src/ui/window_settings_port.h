@@ -27,6 +27,7 @@ class WindowSettingsPort : public WindowSettings {
     void highlightPhase(Phase phase) override;
     void setShowPencilMarks(bool ticked) override;
     void setShowPencilMarksEnabled(bool enabled) override;
+    void showManualPencilMarks(bool ticked) override;
     void showLoadedOptions(const LoadedOptions& options) override;
 
   private:

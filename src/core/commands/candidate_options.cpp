@@ -38,6 +38,15 @@ void ckbmanualpencilmarks_Click(Workbench& wb, bool ticked) {
     wb.gControl().bUnloadGrid();
 }
 
+void keepPencilMarks(Workbench& wb) {
+    PuzzleControl& pc = wb.pc();
+    pc.manualPencilMarks = true;
+    pc.Scribbling = true;
+    wb.settings().showManualPencilMarks(true);
+    wb.settings().setShowPencilMarks(true);
+    wb.settings().setShowPencilMarksEnabled(false);
+}
+
 void ckbExperimental_Click(Workbench& wb, bool simpleOnly) {
     PuzzleControl& pc = wb.pc();
     pc.Experimental = !simpleOnly;

@@ -18,4 +18,8 @@ void ckbmanualpencilmarks_Click(Workbench& wb, bool ticked);
 // "Simple Elimination only" was ticked (`simpleOnly`) or unticked.
 void ckbExperimental_Click(Workbench& wb, bool simpleOnly);
 
+// Makes the candidates on show the user's own, as ticking "Manual Pencil marks" does but without
+// asking: nothing is cleared, and the display of marks is on and cannot be switched off.
+void keepPencilMarks(Workbench& wb);
+
 }  // namespace velmora

@@ -156,6 +156,10 @@ void cbReset_Click(Workbench& wb) {
     cbenterSolution_Click(wb);
 }
 
+void cbExplain_Click(Workbench& wb) {
+    wb.ladder().press(wb);
+}
+
 void cbUndo_Click(Workbench& wb) {
     if (wb.fControl().undoCount() > 0) wb.fControl().unDo();
 }

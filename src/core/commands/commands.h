@@ -22,6 +22,8 @@ void cbEnterInitial_Click(Workbench& wb);
 void cbenterSolution_Click(Workbench& wb);
 // Reset: back to the givens, entry of the solution.
 void cbReset_Click(Workbench& wb);
+// Explain: names the next step, then shows it, then applies it (see ExplainLadder).
+void cbExplain_Click(Workbench& wb);
 // Undo and Redo: one hand-made cell change back or forward.
 void cbUndo_Click(Workbench& wb);
 void cbRedo_Click(Workbench& wb);

@@ -8,6 +8,7 @@ namespace velmora {
 void cmbLanguage_Click(Workbench& wb, int listIndex) {
     wb.pc().wLanguage = listIndex;
     setLanguage(wb);
+    wb.ladder().showAgain(wb);
 }
 
 void setLanguage(Workbench& wb) {

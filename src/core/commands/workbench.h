@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "commands/explain_ladder.h"
 #include "elimination/statsblock.h"
 #include "history/form_control.h"
 #include "model/module_state.h"
@@ -48,6 +49,9 @@ class Workbench {
     // Makes a loaded configuration the program's one configuration; the old one is released.
     void replacePuzzleControl(std::unique_ptr<PuzzleControl> next);
 
+    // The Explain button's ladder.
+    ExplainLadder& ladder() { return ladder_; }
+
     // The date and time written into save files.
     std::function<std::string()> clock;
 
@@ -56,6 +60,7 @@ class Workbench {
     std::unique_ptr<PuzzleControl> pControl_;
     std::unique_ptr<FormControl> fControl_;
     std::unique_ptr<Statsblock> sBlock_;
+    ExplainLadder ladder_;
 };
 
 }  // namespace velmora

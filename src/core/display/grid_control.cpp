@@ -1,6 +1,7 @@
 #include "display/grid_control.h"
 
 #include "display/cell_format.h"
+#include "display/highlight_colours.h"
 #include "display/elimination_counts.h"
 #include "display/key_codes.h"
 #include "elimination/candidates.h"
@@ -46,6 +47,7 @@ void GridControl::bUnloadGrid() {
     cells_.reserve(static_cast<std::size_t>(grid.cellCount()));
     for (const scell& s : grid.cells())
         cells_.push_back(cellView(s, p));
+    applyHighlight();
     surface_.showCells(cells_);
     surface_.setCursor(cursor);
     if (stats_ && stats_->countsShown()) stats_->showCounts(eliminationCounts(*p.module, *p.sBlock));
@@ -71,6 +73,31 @@ void GridControl::setCursor(int row, int col) {
 
 void GridControl::beep() {
     surface_.beep();
+}
+
+void GridControl::setHighlight(GridHighlight highlight) {
+    highlight_ = std::move(highlight);
+    highlightedGrid_ = pc().theCells->fingerprint();
+    bUnloadGrid();
+}
+
+void GridControl::applyHighlight() {
+    if (highlight_.empty()) return;
+    const PuzzleControl& p = pc();
+    // What was pointed at belongs to the grid it was shown on; any change ends it, with its words.
+    if (highlight_.cells.size() != cells_.size() || p.theCells->fingerprint() != highlightedGrid_) {
+        highlight_ = {};
+        p.module->explanation().showExplanation({});
+        return;
+    }
+    const scells& grid = *p.theCells;
+    for (std::size_t i = 0; i < cells_.size(); ++i) {
+        const bool even = grid.getcellBigindex(static_cast<int>(i)).evenSquare();
+        highlightCell(cells_[i], highlight_.cells[i], even);
+        CellView& view = cells_[i];
+        view.marked = highlight_.marked[i] & view.candidates;
+        view.struck = highlight_.struck[i] & view.candidates;
+    }
 }
 
 void GridControl::loadKeypress(int keyAscii) {

@@ -26,6 +26,7 @@ class GridControl : public GridView {
     void bUnloadGrid() override;
     void setCursor(int row, int col) override;
     void beep() override;
+    void setHighlight(GridHighlight highlight) override;
 
     // Keyboard entry of one typed character (its code: Enter 13, Backspace 8, Space 32, a
     // Latin-1 character, ...), and the cursor moves that follow it.
@@ -45,12 +46,17 @@ class GridControl : public GridView {
     // one twice; the text goes when that stops being so.
     void announceSolved();
 
+    // Puts the highlight into the cells about to be shown.
+    void applyHighlight();
+
     GridSurface& surface_;
     StatisticsView* stats_;
     FormControl* fc_ = nullptr;
     GridLayout layout_;
     std::vector<CellView> cells_;
     bool announcedSolved_ = false;
+    GridHighlight highlight_;
+    std::uint64_t highlightedGrid_ = 0;  // the grid's fingerprint when the highlight was set
 };
 
 }  // namespace velmora

@@ -29,23 +29,32 @@ void FormControl::greyRedo(bool grey) {
     module_->undoButtons().setRedoEnabled(!grey);
 }
 
-void FormControl::push(std::vector<scell>& stack, const scell& e) {
+void FormControl::beginGroup() {
+    openChange_ = nextChange_++;
+}
+
+void FormControl::endGroup() {
+    openChange_ = 0;
+}
+
+void FormControl::push(std::vector<Entry>& stack, Entry e) {
     if (static_cast<int>(stack.size()) >= kMaxEntries) stack.erase(stack.begin());
-    stack.push_back(e);
+    stack.push_back(std::move(e));
 }
 
 void FormControl::addstack(const scell& e) {
-    push(undoStack_, e);
+    push(undoStack_, {e, openChange_ != 0 ? openChange_ : nextChange_++});
     greyUndo(false);
 }
 
-void FormControl::addRedoStack(const scell& e) {
-    push(redoStack_, e);
+void FormControl::addRedoStack(const scell& e, std::uint32_t change) {
+    push(redoStack_, {e, change});
     greyRedo(false);
 }
 
-bool FormControl::swapTop(std::vector<scell>& from, bool toRedo) {
-    const scell entry = from.back();
+bool FormControl::swapTop(std::vector<Entry>& from, bool toRedo) {
+    const scell entry = from.back().cell;
+    const std::uint32_t change = from.back().change;
     scells& grid = *pControl->theCells;
     if (entry.meRow >= grid.dim() || entry.meCol >= grid.dim()) {
         // Recorded on a bigger grid that has since been replaced: it has no cell here.
@@ -54,9 +63,10 @@ bool FormControl::swapTop(std::vector<scell>& from, bool toRedo) {
     }
     scell& cell = grid.getCell(entry.meRow, entry.meCol);
     if (toRedo) {
-        addRedoStack(cell);
+        addRedoStack(cell, change);
     } else {
-        addstack(cell);
+        push(undoStack_, {cell, change});
+        greyUndo(false);
     }
     entry.sCopy(cell);
     // The entry may come from an earlier grid object; the cell belongs to this one.
@@ -73,10 +83,16 @@ void FormControl::reDo() {
     replayTop(redoStack_, false);
 }
 
-void FormControl::replayTop(std::vector<scell>& from, bool toRedo) {
+void FormControl::replayTop(std::vector<Entry>& from, bool toRedo) {
     if (from.empty()) return;
-    const scell entry = from.back();
-    const bool restored = swapTop(from, toRedo);
+    const std::uint32_t change = from.back().change;
+    scell entry;
+    bool restored = false;
+    // The cells of one change go back together, the last recorded first.
+    while (!from.empty() && from.back().change == change) {
+        entry = from.back().cell;
+        restored = swapTop(from, toRedo) || restored;
+    }
     if (from.empty()) toRedo ? greyUndo(true) : greyRedo(true);
     resetPossibilities(*pControl->theCells);
     module_->gridView().bUnloadGrid();

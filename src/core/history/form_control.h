@@ -3,6 +3,7 @@
 // change; Undo and Redo swap an entry with the cell's current state.
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "model/cell_history.h"
@@ -31,6 +32,11 @@ class FormControl : public CellHistory {
     void unDo();
     void reDo();
 
+    // While a group is open every recorded cell belongs to one change, which one Undo takes back
+    // whole (a step applied by Explain, a paste). Groups do not nest.
+    void beginGroup();
+    void endGroup();
+
     int undoCount() const { return static_cast<int>(undoStack_.size()); }
     int redoCount() const { return static_cast<int>(redoStack_.size()); }
 
@@ -38,18 +44,25 @@ class FormControl : public CellHistory {
     static constexpr int kMaxEntries = 32767;
 
   private:
-    void addRedoStack(const scell& e);
-    static void push(std::vector<scell>& stack, const scell& e);
+    // A cell as it was, and the change it belongs to.
+    struct Entry {
+        scell cell;
+        std::uint32_t change = 0;
+    };
+    void addRedoStack(const scell& e, std::uint32_t change);
+    static void push(std::vector<Entry>& stack, Entry e);
     // Copies the top entry of `from` into its grid cell, saving the cell's state on the other
     // stack; false when the entry has no cell in the current grid (it is dropped).
-    bool swapTop(std::vector<scell>& from, bool toRedo);
-    // Undo (from the undo stack, toRedo) or Redo: swaps the top entry in, greys the emptied
+    bool swapTop(std::vector<Entry>& from, bool toRedo);
+    // Undo (from the undo stack, toRedo) or Redo: swaps the top change in, greys the emptied
     // stack's button, recomputes and redraws, and puts the cursor on the restored cell.
-    void replayTop(std::vector<scell>& from, bool toRedo);
+    void replayTop(std::vector<Entry>& from, bool toRedo);
 
     ModuleState* module_;
-    std::vector<scell> undoStack_;
-    std::vector<scell> redoStack_;
+    std::vector<Entry> undoStack_;
+    std::vector<Entry> redoStack_;
+    std::uint32_t nextChange_ = 1;
+    std::uint32_t openChange_ = 0;
 };
 
 }  // namespace velmora

@@ -20,6 +20,8 @@ struct CellFormat {
     std::string fontName;
     double fontSize = 0;  // points
     CellAlignment alignment = CellAlignment::Centre;
+    Colour markFore = 0;    // candidates a command points at
+    Colour strikeFore = 0;  // candidates a command removes, struck through
 
     bool operator==(const CellFormat&) const = default;
 };
@@ -28,8 +30,28 @@ struct CellView {
     CellFormat format;
     std::string text;              // UTF-8: a value, a candidate list, or nothing
     std::uint32_t candidates = 0;  // when the text is a candidate list: the candidates it lists
+    std::uint32_t marked = 0;      // of those, the ones drawn in the mark colour
+    std::uint32_t struck = 0;      // of those, the ones struck through
 
     bool operator==(const CellView&) const = default;
+};
+
+// How a cell stands out while a command points at something in the grid.
+enum class Emphasis : std::uint8_t {
+    None,
+    Unit,       // the row, column or box a step works in
+    Pattern,    // the cells that make a step's pattern
+    Attention,  // cells that are wrong: a conflict, no candidate left, a likely typo
+};
+
+// What stands out in the grid, cell by cell (row by row); empty when nothing does.
+struct GridHighlight {
+    std::vector<Emphasis> cells;
+    std::vector<std::uint32_t> marked;  // candidates drawn in the mark colour
+    std::vector<std::uint32_t> struck;  // candidates struck through
+
+    bool empty() const { return cells.empty(); }
+    bool operator==(const GridHighlight&) const = default;
 };
 
 struct GridLayout {

@@ -10,6 +10,7 @@ ModuleState::ModuleState(Ports ports, std::uint64_t seed) : ports_(ports), rando
     if (!ports_.undoButtons) ports_.undoButtons = &quietUndo_;
     if (!ports_.controls) ports_.controls = &quietControls_;
     if (!ports_.fileDialogs) ports_.fileDialogs = &quietDialogs_;
+    if (!ports_.explanation) ports_.explanation = &quietExplanation_;
 }
 
 void ModuleState::buildUnitTables(BoxShape shape) {

@@ -45,6 +45,7 @@ class ModuleState {
     UndoButtons& undoButtons() { return *ports_.undoButtons; }
     NamedControls& controls() { return *ports_.controls; }
     FileDialogs& fileDialogs() { return *ports_.fileDialogs; }
+    ExplanationPanel& explanation() { return *ports_.explanation; }
     Random& random() { return random_; }
 
   private:
@@ -58,6 +59,7 @@ class ModuleState {
     QuietUndoButtons quietUndo_;
     QuietControls quietControls_;
     QuietFileDialogs quietDialogs_;
+    QuietExplanation quietExplanation_;
 };
 
 }  // namespace velmora

@@ -73,6 +73,15 @@ class GridView {
     virtual void setCursor(int row, int col) = 0;
     // The sound signal for something the grid refuses.
     virtual void beep() = 0;
+    // Makes cells and candidates stand out until the grid next changes.
+    virtual void setHighlight(GridHighlight highlight) = 0;
+};
+
+// The panel beside the grid where explanations and check reports appear.
+class ExplanationPanel {
+  public:
+    virtual ~ExplanationPanel() = default;
+    virtual void showExplanation(const std::string& text) = 0;
 };
 
 // The four buttons that mark the phase of work; one of them is highlighted at a time.
@@ -115,6 +124,8 @@ class WindowSettings {
     virtual void setShowPencilMarks(bool ticked) = 0;
     // Enables or disables the "Show Pencil Marks" box (disabled while marks are manual).
     virtual void setShowPencilMarksEnabled(bool enabled) = 0;
+    // Ticks or clears the "Manual Pencil marks" box without running its handler.
+    virtual void showManualPencilMarks(bool ticked) = 0;
     // Shows a loaded file's options. Their handlers see Loading and skip their rebuilding; later
     // reads (selectedSizeOption, bruteForce, ...) must return what was shown here.
     virtual void showLoadedOptions(const LoadedOptions&) {}
@@ -167,6 +178,7 @@ struct Ports {
     UndoButtons* undoButtons = nullptr;
     NamedControls* controls = nullptr;
     FileDialogs* fileDialogs = nullptr;
+    ExplanationPanel* explanation = nullptr;
 };
 
 }  // namespace velmora

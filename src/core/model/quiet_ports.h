@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 
 #include "model/ports.h"
 
@@ -41,10 +42,12 @@ class QuietGridView : public GridView {
         cursorCol = col;
     }
     void beep() override { ++beeps; }
+    void setHighlight(GridHighlight h) override { highlight = std::move(h); }
 
     int cursorRow = 0;
     int cursorCol = 0;
     int beeps = 0;
+    GridHighlight highlight;
 };
 
 // The window's options as plain fields, with the window's start-up values.
@@ -63,6 +66,7 @@ class FixedSettings : public WindowSettings {
     void highlightPhase(Phase phase) override { highlighted = phase; }
     void setShowPencilMarks(bool ticked) override { pencilMarks = ticked; }
     void setShowPencilMarksEnabled(bool enabled) override { showPencilMarksEnabled = enabled; }
+    void showManualPencilMarks(bool ticked) override { manualPencilMarks = ticked; }
     void showLoadedOptions(const LoadedOptions& options) override {
         loaded = options;
         sizeOption = options.sizeOption;
@@ -80,6 +84,7 @@ class FixedSettings : public WindowSettings {
     std::string elementsText;
     Phase highlighted = Phase::Generate;
     bool showPencilMarksEnabled = true;
+    bool manualPencilMarks = false;
     LoadedOptions loaded;  // what the last load showed
 };
 
@@ -96,6 +101,12 @@ class QuietControls : public NamedControls {
   public:
     void setCaption(std::string_view, const std::string&) override {}
     void setToolTip(std::string_view, const std::string&) override {}
+};
+
+class QuietExplanation : public ExplanationPanel {
+  public:
+    void showExplanation(const std::string& t) override { text = t; }
+    std::string text;
 };
 
 // Answers each dialog with `answer` (nothing = Cancel) and keeps the last request.

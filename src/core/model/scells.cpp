@@ -100,6 +100,22 @@ bool scells::hasConflict() const {
     return false;
 }
 
+std::uint64_t scells::fingerprint() const {
+    std::uint64_t hash = 14695981039346656037ULL;  // FNV-1a
+    const auto mix = [&hash](std::uint64_t word) {
+        hash ^= word;
+        hash *= 1099511628211ULL;
+    };
+    mix(static_cast<std::uint64_t>(n_));
+    for (const scell& c : cells_) {
+        const std::uint64_t flags = (c.Sure ? 1U : 0U) | (c.Original ? 2U : 0U) |
+                                    (c.Entered ? 4U : 0U);
+        mix((static_cast<std::uint64_t>(c.bPoss) << 24) |
+            (static_cast<std::uint64_t>(static_cast<std::uint16_t>(c.Trying)) << 8) | flags);
+    }
+    return hash;
+}
+
 int scells::allDone() const {
     int sure = 0;
     for (const scell& cell : cells_) {

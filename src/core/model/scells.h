@@ -60,6 +60,9 @@ class scells {
     bool hasConflict() const;
     // Every cell holds a value and no unit holds one twice.
     bool isSolved() const { return allDone() == 1 && !hasConflict(); }
+    // A number that changes whenever a cell's value, flags or candidates change, so that what a
+    // command showed about the grid can tell that the grid has moved on.
+    std::uint64_t fingerprint() const;
 
     // The solver order and the guessing solver's walk along it.
     scell* getNextGuess(const scell* sGuessing);

@@ -2,7 +2,6 @@
 // after the hyphen in "Wiederher- stellen" and "Recomm- encer" is where those captions wrap.
 #include "texts/language_tables.h"
 
-#include <array>
 #include <cstddef>
 #include <string>
 
@@ -10,8 +9,6 @@ namespace velmora {
 
 namespace {
 
-constexpr std::size_t kControlCount = 27;
-using Table = std::array<ControlTexts, kControlCount>;
 
 constexpr std::string_view kEnglishTitle =
     "Sudoku Velmora - Velmora Puzzle Works - https://velmora.example";
@@ -19,7 +16,7 @@ constexpr std::string_view kGermanTitle =
     "Sudoku Velmora - ein Programm von Velmora Puzzle Works - im Internet unter "
     "https://velmora.example";
 
-constexpr Table kEnglish{{
+constexpr ControlTexts kEnglish[] = {
     {"lbGenerate", "Generate Puzzle", std::nullopt},
     {"cbGenerate", "Generate",
      "Use this to generate a new puzzle - any existing puzzle will be wiped"},
@@ -59,10 +56,14 @@ constexpr Table kEnglish{{
     {"lblanguage", "Language", std::nullopt},
     {"lbshowelims", "Show Pencil mark eliminations",
      "Reveal count of each type of complex eliminations"},
-}};
+    {"cbExplain", "Explain",
+     "Explains the next step - press again to see it in the grid, a third time to apply it"},
+    {"cbCheck", "Check",
+     "Checks the puzzle - how many solutions it has, likely typos and wrong values of your own"},
+};
 
-// German spells umlauts as two letters, so the table stays plain ASCII.
-constexpr Table kGerman{{
+// The German texts the window has always had spell umlauts as two letters; newer ones use them.
+constexpr ControlTexts kGerman[] = {
     {"lbGenerate", "Puzzle generieren", std::nullopt},
     {"cbGenerate", "Neu", "Ein Klick generiert ein neues Puzzle - alles Bestehende wird geloescht"},
     {"lbDifficulty", "Niveau",
@@ -104,12 +105,17 @@ constexpr Table kGerman{{
     {"cbExit", "Schliessen", "Beendet das Programm"},
     {kWindowTitleControl, kGermanTitle, std::nullopt},
     {"lblanguage", "Sprachauswahl", std::nullopt},
+    {"cbExplain", "Erklären",
+     "Erklärt den nächsten Schritt - nochmals klicken zeigt ihn im Gitter, ein drittes Mal führt "
+     "ihn aus"},
+    {"cbCheck", "Prüfen",
+     "Prüft das Puzzle - wie viele Lösungen es hat, mögliche Tippfehler und eigene falsche Werte"},
     {"lbshowelims", "Zeige Hilfszeichen",
      "Bei gesetztem Haken werden die Auswahlmoeglichkeiten der Zelle gezeigt"},
-}};
+};
 
 // French keeps the English Redo tool tip and the English title.
-constexpr Table kFrench{{
+constexpr ControlTexts kFrench[] = {
     {"lbGenerate", "Créer un nouveau puzzle", std::nullopt},
     {"cbGenerate", "Créer",
      "Utilisez ce bouton pour créer un nouveau puzzle - le puzzle en cours sera effacé"},
@@ -152,9 +158,14 @@ constexpr Table kFrench{{
     {"lblanguage", "langue", std::nullopt},
     {"lbshowelims", "Révéler statistiques",
      "Révéler les différentes méthodes d'élimination complexe"},
-}};
+    {"cbExplain", "Expliquer",
+     "Explique la prochaine étape - cliquez encore pour la voir dans la grille, une troisième fois "
+     "pour l'appliquer"},
+    {"cbCheck", "Vérifier",
+     "Vérifie le puzzle - nombre de solutions, fautes de frappe probables et vos valeurs erronées"},
+};
 
-void writeTable(const Table& table, NamedControls& controls) {
+void writeTable(std::span<const ControlTexts> table, NamedControls& controls) {
     for (const ControlTexts& row : table) {
         controls.setCaption(row.control, std::string(row.caption));
         if (row.toolTip) controls.setToolTip(row.control, std::string(*row.toolTip));
