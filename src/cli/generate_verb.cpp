@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "commands/commands.h"
+#include "commands/save_commands.h"
 #include "commands/workbench.h"
 #include "puzzle_line.h"
-#include "commands/save_commands.h"
-#include "commands/commands.h"
 #include "stream_messages.h"
 #include "terminal_progress.h"
 

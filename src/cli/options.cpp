@@ -136,8 +136,8 @@ ParseResult parseOptions(const std::vector<std::string>& args) {
             if (!value(v)) return r;
             if (!parseNumber(v, o.count) || o.count < 1)
                 r.error = "--count wants a positive number, not '" + v + "'";
-        } else if (a == "--save" && (o.verb == "solve" || o.verb == "generate" ||
-                                     o.verb == "convert")) {
+        } else if (a == "--save" &&
+                   (o.verb == "solve" || o.verb == "generate" || o.verb == "convert")) {
             if (!value(v)) return r;
             o.save = v;
         } else if (a.size() > 1 && a[0] == '-') {

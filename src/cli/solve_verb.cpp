@@ -3,13 +3,13 @@
 #include <istream>
 #include <ostream>
 
+#include "commands/commands.h"
+#include "commands/save_commands.h"
 #include "commands/workbench.h"
 #include "elimination/candidates.h"
 #include "puzzle_line.h"
 #include "save_file_input.h"
-#include "commands/save_commands.h"
 #include "savefile/save_messages.h"
-#include "commands/commands.h"
 #include "solving/guess_solver.h"
 #include "solving/solve_driver.h"
 #include "stream_messages.h"

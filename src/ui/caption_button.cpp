@@ -30,8 +30,8 @@ int CaptionButton::captionWidth() const {
     for (int language = 0; language <= 2; ++language) {
         for (const ControlTexts& row : languageTable(language)) {
             if (!row.control.starts_with("cb")) continue;
-            const QString caption = QString::fromUtf8(row.caption.data(),
-                                                      static_cast<qsizetype>(row.caption.size()));
+            const QString caption =
+                QString::fromUtf8(row.caption.data(), static_cast<qsizetype>(row.caption.size()));
             width = std::max(width, twoLineWidth(fontMetrics(), caption));
         }
     }
@@ -57,8 +57,8 @@ void CaptionButton::paintEvent(QPaintEvent*) {
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
     const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                   QPalette::ButtonText));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, caption);
 }
 

@@ -21,8 +21,7 @@ void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                          const QModelIndex& index) const {
     const auto* model = qobject_cast<const GridModel*>(index.model());
     if (!model) return;
-    paintCell(*painter, option.rect, model->cell(index.row(), index.column()),
-              model->gridLayout());
+    paintCell(*painter, option.rect, model->cell(index.row(), index.column()), model->gridLayout());
 
     if (index == view_->currentIndex()) {
         painter->save();

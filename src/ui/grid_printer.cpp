@@ -4,9 +4,9 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include "commands/workbench.h"
 #include "entry_grid.h"
 #include "grid_picture.h"
-#include "commands/workbench.h"
 
 namespace velmora::ui {
 

@@ -106,8 +106,7 @@ void MainForm::buildWidgets() {
     int areaHeight = 0;
     for (const SizeOption& o : kSizeOptions) {
         const int n = o.nRows * o.nCols;
-        const GridGeometry g = entryGridGeometry(o.cFontSize * 1.6, n, n,
-                                                 entryGrid_->logicalDpiX(),
+        const GridGeometry g = entryGridGeometry(o.cFontSize * 1.6, n, n, entryGrid_->logicalDpiX(),
                                                  entryGrid_->logicalDpiY());
         const QSize s = entryGrid_->sizeForCellArea(g.width, g.height);
         areaWidth = std::max(areaWidth, s.width());

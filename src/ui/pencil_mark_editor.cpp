@@ -1,8 +1,8 @@
 #include "pencil_mark_editor.h"
 
 #include "commands/pencil_mark_commands.h"
-#include "entry_grid.h"
 #include "commands/workbench.h"
+#include "entry_grid.h"
 #include "pencil_mark_box.h"
 #include "qt_colour.h"
 

@@ -2,9 +2,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QSignalBlocker>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <array>
 

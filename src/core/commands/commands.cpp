@@ -53,8 +53,7 @@ void cbSolve_Click(Workbench& wb) {
     PuzzleControl& pc = wb.pc();
     const bool manual = pc.manualPencilMarks;
     if (manual) {
-        if (!wb.messages().question(getMessage(MessageId::IgnoreManualMarks, pc.wLanguage)))
-            return;
+        if (!wb.messages().question(getMessage(MessageId::IgnoreManualMarks, pc.wLanguage))) return;
         pc.manualPencilMarks = false;
         wb.settings().setShowPencilMarksEnabled(true);
     }

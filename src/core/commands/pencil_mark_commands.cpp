@@ -22,8 +22,7 @@ std::optional<PencilMarkEditorLook> EntryGrid_DblClick(Workbench& wb, int row, i
         wb.gControl().beep();
         return std::nullopt;
     }
-    if (cell.Sure &&
-        !wb.messages().question(getMessage(MessageId::EditDeletesEntry, pc.wLanguage)))
+    if (cell.Sure && !wb.messages().question(getMessage(MessageId::EditDeletesEntry, pc.wLanguage)))
         return std::nullopt;
 
     PencilMarkEditorLook look;

@@ -1,8 +1,8 @@
 #include "display/grid_control.h"
 
 #include "display/cell_format.h"
-#include "display/highlight_colours.h"
 #include "display/elimination_counts.h"
+#include "display/highlight_colours.h"
 #include "display/key_codes.h"
 #include "elimination/candidates.h"
 #include "history/form_control.h"
@@ -50,7 +50,8 @@ void GridControl::bUnloadGrid() {
     applyHighlight();
     surface_.showCells(cells_);
     surface_.setCursor(cursor);
-    if (stats_ && stats_->countsShown()) stats_->showCounts(eliminationCounts(*p.module, *p.sBlock));
+    if (stats_ && stats_->countsShown())
+        stats_->showCounts(eliminationCounts(*p.module, *p.sBlock));
     announceSolved();
 }
 

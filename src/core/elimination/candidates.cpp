@@ -23,9 +23,8 @@ int generatePossibilities(scell& cell) {
     if (grid.pControl->manualPencilMarks) return cell.countPossibilities;
     const int n = grid.dim();
     std::uint32_t used = 0;
-    for (const auto& [unit, type] : {std::pair<int, int>{cell.meRow, kRow},
-                                     {cell.boxNumber, kBox},
-                                     {cell.meCol, kColumn}}) {
+    for (const auto& [unit, type] :
+         {std::pair<int, int>{cell.meRow, kRow}, {cell.boxNumber, kBox}, {cell.meCol, kColumn}}) {
         const std::int16_t* members = grid.unitOf(unit, type);
         for (int k = 0; k < n; ++k) {
             const scell& other = grid.getcellBigindex(members[k]);

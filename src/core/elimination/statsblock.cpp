@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "model/puzzle_control.h"
 #include "model/module_state.h"
+#include "model/puzzle_control.h"
 
 namespace velmora {
 

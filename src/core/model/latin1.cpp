@@ -1,7 +1,7 @@
 #include "model/latin1.h"
 
-#include <cstddef>
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
 
 namespace velmora {

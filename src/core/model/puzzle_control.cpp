@@ -1,7 +1,7 @@
 #include "model/puzzle_control.h"
 
-#include "model/size_options.h"
 #include "model/module_state.h"
+#include "model/size_options.h"
 #include "velmora_version.h"
 
 namespace velmora {

@@ -108,8 +108,8 @@ std::uint64_t scells::fingerprint() const {
     };
     mix(static_cast<std::uint64_t>(n_));
     for (const scell& c : cells_) {
-        const std::uint64_t flags = (c.Sure ? 1U : 0U) | (c.Original ? 2U : 0U) |
-                                    (c.Entered ? 4U : 0U);
+        const std::uint64_t flags =
+            (c.Sure ? 1U : 0U) | (c.Original ? 2U : 0U) | (c.Entered ? 4U : 0U);
         mix((static_cast<std::uint64_t>(c.bPoss) << 24) |
             (static_cast<std::uint64_t>(static_cast<std::uint16_t>(c.Trying)) << 8) | flags);
     }

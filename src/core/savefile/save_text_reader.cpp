@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "model/latin1.h"
 #include "model/scell.h"
 #include "model/size_options.h"
-#include "model/latin1.h"
 
 namespace velmora {
 
@@ -220,7 +220,8 @@ class Reader {
             const auto language = settingNumber(key, value, INT32_MIN, INT32_MAX);
             if (!language) return false;
             // A language the program does not have is shown in English.
-            s.wLanguage = *language >= 0 && *language <= 2 ? static_cast<std::int32_t>(*language) : 0;
+            s.wLanguage =
+                *language >= 0 && *language <= 2 ? static_cast<std::int32_t>(*language) : 0;
         } else {
             if (installed_) {
                 return failed(std::string(key) +

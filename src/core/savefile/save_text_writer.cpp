@@ -1,8 +1,8 @@
 #include "savefile/save_text_writer.h"
 
+#include "model/latin1.h"
 #include "model/puzzle_control.h"
 #include "model/scells.h"
-#include "model/latin1.h"
 
 namespace velmora {
 

@@ -9,7 +9,6 @@ namespace velmora {
 
 namespace {
 
-
 constexpr std::string_view kEnglishTitle =
     "Sudoku Velmora - Velmora Puzzle Works - https://velmora.example";
 constexpr std::string_view kGermanTitle =

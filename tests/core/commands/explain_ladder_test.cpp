@@ -16,7 +16,8 @@ const std::string& explanation(test::DrawnBench& b) {
 
 int emphasised(const test::FakeSurface& s, Colour odd, Colour even) {
     int count = 0;
-    for (const CellView& c : s.cells) count += c.format.back == odd || c.format.back == even;
+    for (const CellView& c : s.cells)
+        count += c.format.back == odd || c.format.back == even;
     return count;
 }
 
@@ -24,7 +25,8 @@ TEST(ExplainLadder, NamesThenShowsThenAppliesOneUndoableStep) {
     test::DrawnBench b;
     b.enterGivens(test::loadSamples("logic-3x3.txt").at(0).puzzle);
     cbenterSolution_Click(*b.wb);
-    b.pc().Experimental = false;  // "Simple Elimination only": basic candidates, so eliminations show
+    b.pc().Experimental =
+        false;  // "Simple Elimination only": basic candidates, so eliminations show
 
     int eliminationSteps = 0;
     for (int step = 0; step < 200 && !b.cells().isSolved(); ++step) {
@@ -41,7 +43,8 @@ TEST(ExplainLadder, NamesThenShowsThenAppliesOneUndoableStep) {
         EXPECT_GT(explanation(b).size(), title.size()) << "the full sentence";
         const Step shown = b.wb->ladder().finding().step;
         int struck = 0;
-        for (const CellView& c : b.surface.cells) struck += std::popcount(c.struck);
+        for (const CellView& c : b.surface.cells)
+            struck += std::popcount(c.struck);
         EXPECT_EQ(struck, static_cast<int>(shown.eliminations.size()));
 
         const int undoBefore = b.history().undoCount();
