@@ -1,14 +1,15 @@
 // The element-characters box with any typed text: a string of the wrong length changes nothing,
-// an accepted one holds one displayable byte per element, passes the check again unchanged, and
-// survives a save file and its reload. The first byte chooses the box shape.
+// an accepted one holds one printable Latin-1 byte per element in upper case, passes the check
+// again unchanged, and survives a save file and its reload. The first byte chooses the box shape.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "commands/save_commands.h"
 #include "display/element_characters.h"
 #include "fuzz_workbench.h"
-#include "savefile/save_commands.h"
+#include "model/latin1.h"
 #include "savefile/save_text_writer.h"
 
 namespace {
@@ -35,10 +36,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(check.elements.size() == current.size(), "accepted elements of the wrong length");
     for (const char c : check.elements) {
         const auto b = static_cast<unsigned char>(c);
-        require(b >= 0x20 && b < 0x7f && !(c >= 'a' && c <= 'z'),
+        require(((b >= 0x20 && b < 0x7f) || b >= 0xa0) && velmora::upperLatin1(c) == c,
                 "an accepted element the grid cannot show");
     }
-    const velmora::ElementsCheck again = velmora::checkElements(check.elements, current);
+    const velmora::ElementsCheck again =
+        velmora::checkElements(velmora::latin1ToUtf8(check.elements), current);
     require(again.accepted && again.elements == check.elements,
             "accepted elements changed when checked again");
 

@@ -8,9 +8,9 @@
 #include <memory>
 #include <string>
 
+#include "commands/workbench.h"
 #include "model/quiet_ports.h"
 #include "model/size_options.h"
-#include "model/workbench.h"
 
 namespace velmora::fuzz {
 

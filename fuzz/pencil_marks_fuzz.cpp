@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "commands/pencil_mark_commands.h"
 #include "display/element_characters.h"
-#include "display/pencil_mark_editing.h"
 #include "fuzz_workbench.h"
 
 namespace {

@@ -6,11 +6,11 @@
 #include <string>
 #include <string_view>
 
+#include "commands/commands.h"
+#include "commands/save_commands.h"
 #include "fuzz_workbench.h"
-#include "savefile/save_commands.h"
 #include "savefile/save_file_io.h"
 #include "savefile/save_text_writer.h"
-#include "solving/commands.h"
 
 namespace {
 

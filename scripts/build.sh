@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Configures and builds the project in build/ (Release with debug info).
+# Configures and builds everything of the everyday build in build/ (the "dev" preset).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_WERROR=ON "$@"
-cmake --build build --parallel
+cmake --preset dev "$@"
+cmake --build --preset dev

@@ -11,10 +11,8 @@ build=build-fuzz
 targets=(save_file puzzle_line element_characters pencil_marks)
 
 scripts/install-deps.sh clang libclang-rt-dev
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-      -DVELMORA_FUZZ=ON -DVELMORA_BUILD_UI=OFF -DVELMORA_BUILD_BENCH=OFF -DBUILD_TESTING=OFF \
-      -DVELMORA_WERROR=ON
-cmake --build "$build" --parallel
+cmake --preset fuzz
+cmake --build --preset fuzz
 
 mkdir -p "$build/artifacts" "$build/logs"
 failed=()

@@ -1,11 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts Sudoku Velmora.
+# Installs what is missing, builds the window alone (not the tests) and starts Sudoku Velmora.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-scripts/build.sh
-if [ -x build/src/app/sudoku-velmora ]; then
-    exec build/src/app/sudoku-velmora "$@"
-fi
-# Without the window, show the solver at work on the bundled example.
-exec build/src/cli/sudoku-velmora-cli solve examples/puzzles-3x3.txt
+cmake --preset dev
+cmake --build --preset app
+exec build/src/app/sudoku-velmora "$@"

@@ -4,4 +4,4 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh
-QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure --parallel 2
+ctest --preset dev

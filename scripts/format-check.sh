@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Fails when a C++ file of the repository is not formatted as .clang-format says.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh clang-format
+git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+echo "clang-format: every file is formatted"
