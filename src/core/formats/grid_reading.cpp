@@ -69,6 +69,14 @@ RowReading settle(const GridRow& row, int n) {
     return static_cast<int>(row.tokens.size()) == n ? RowReading::Cells : RowReading::Characters;
 }
 
+// A row of single characters with an open cell ('0' where it is no element) is a plain row.
+RowReading withOpenCells(const GridRow& row, RowReading how, const ElementSet& elements) {
+    if (how != RowReading::Undecided) return how;
+    for (const std::string_view token : row.tokens)
+        if (elements.valueOf(token.front()) == 0) return RowReading::Characters;
+    return how;
+}
+
 // A row of n '-' open cells, which a grid without bars may hold and a border would not.
 bool isDashRow(std::string_view trimmed, int n, bool bars) {
     if (n == 0 || bars) return false;
@@ -142,6 +150,7 @@ GridOutcome readGrid(std::span<const TextLine> lines, std::size_t start,
         } else if (how == RowReading::Undecided) {
             how = rowHow = settle(row, n);
         }
+        how = rowHow = withOpenCells(row, rowHow, *elements);
         const std::size_t found = cellCount(row, rowHow);
         if (found != static_cast<std::size_t>(n)) {
             out.error = {ReadErrorCode::RowLength, number, 0, static_cast<int>(found), n, {}};
