@@ -23,12 +23,11 @@ bool isForeign(char c, const ElementSet& largest) {
 
 std::optional<FirstRow> readFirstRow(const GridRow& row, const ElementSet& largest,
                                      ReadError& error) {
+    error.code = ReadErrorCode::NotAPuzzle;
+    if (row.tokens.empty()) return std::nullopt;  // bars alone
     for (const std::string_view token : row.tokens) {
-        if (std::any_of(token.begin(), token.end(),
-                        [&](char c) { return isForeign(c, largest); })) {
-            error.code = ReadErrorCode::NotAPuzzle;
+        if (std::any_of(token.begin(), token.end(), [&](char c) { return isForeign(c, largest); }))
             return std::nullopt;
-        }
     }
     const auto chars = static_cast<int>(row.characters);
     const auto cells = static_cast<int>(row.tokens.size());
