@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 
 seconds=${1:-60}
 build=build-fuzz
-targets=(save_file puzzle_line element_characters pencil_marks)
+targets=(save_file puzzle_line element_characters pencil_marks formats)
 
 scripts/install-deps.sh clang libclang-rt-dev
 cmake --preset fuzz
