@@ -13,6 +13,7 @@
 #include "formats/puzzle_reader.h"
 #include "formats/puzzle_writer.h"
 #include "fuzz_workbench.h"
+#include "texts/read_error_texts.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-// Why a text could not be read as puzzles, and that reason in the user's language.
+// Why a text could not be read as puzzles.
 #pragma once
 
 #include <string>
@@ -30,8 +30,5 @@ struct ReadError {
     int expected = 0;  // what it needs (its side N for BadCharacter)
     std::string text;  // the character, tag or cell at fault, as shown to the user
 };
-
-// The error as a sentence in English, German (language 1) or French (language 2).
-std::string readErrorMessage(const ReadError& error, int language);
 
 }  // namespace velmora

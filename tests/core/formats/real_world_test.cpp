@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "formats/puzzle_reader.h"
+#include "texts/read_error_texts.h"
 
 namespace velmora {
 namespace {

@@ -9,6 +9,7 @@
 
 #include "formats/puzzle_reader.h"
 #include "formats/puzzle_writer.h"
+#include "texts/read_error_texts.h"
 
 namespace velmora {
 namespace {

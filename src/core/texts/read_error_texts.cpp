@@ -1,4 +1,4 @@
-#include "formats/read_error.h"
+#include "texts/read_error_texts.h"
 
 #include <array>
 #include <string_view>
