@@ -1,28 +1,31 @@
-// The puzzles of a command line's input, for the verbs that only read them: one-line puzzles, one
-// per line, or the givens of a save file.
+// The puzzles of a command line's input, in any of the formats the program reads: one-line,
+// tagged and candidate lines (one puzzle a line), plain, bordered, .sdk and pencil-mark grids
+// (one a file, or blocks separated by blank lines), or a save file.
 #pragma once
 
 #include <functional>
 #include <iosfwd>
 #include <string>
-#include <vector>
 
-#include "model/box_shape.h"
+#include "formats/exchange_puzzle.h"
 #include "options.h"
 
 namespace velmora::cli {
 
 struct InputPuzzle {
-    int lineNumber = 0;
-    BoxShape shape;
-    std::vector<int> givens;  // element numbers 1..N row by row, 0 for an empty cell
-    std::string elements;     // the element characters, one Latin-1 byte each
+    ExchangePuzzle puzzle;
+    std::string elements;  // the element characters, one Latin-1 byte each
 };
 
-// Hands every puzzle of `in` to `each`, in order. A malformed line prints "error" on `out` and
-// "line N: reason" on `err`; a save file that cannot be loaded prints "error" and its message.
-// Returns 1 when anything was malformed, else 0.
+// Hands every puzzle of `in` to `each`, in order. In a file of one-line puzzles a malformed line
+// prints "error" on `out` and why on `err`, and the other lines are still read; a grid text or a
+// save file that cannot be read prints "error" and why once. Returns 1 when anything was
+// malformed, else 0.
 int forEachPuzzle(const Options& options, std::istream& in, std::ostream& out, std::ostream& err,
                   const std::function<void(const InputPuzzle&)>& each);
+
+// The options the reader takes from the command line: --box for a 12x12 that does not say its
+// boxes, the file's extension, --singles-as-givens.
+ReadOptions readOptionsFor(const Options& options);
 
 }  // namespace velmora::cli

@@ -126,6 +126,8 @@ class WindowSettings {
     virtual void setShowPencilMarksEnabled(bool enabled) = 0;
     // Ticks or clears the "Manual Pencil marks" box without running its handler.
     virtual void showManualPencilMarks(bool ticked) = 0;
+    // Selects size option `index` without running its handler.
+    virtual void showSizeOption(int index) = 0;
     // Shows a loaded file's options. Their handlers see Loading and skip their rebuilding; later
     // reads (selectedSizeOption, bruteForce, ...) must return what was shown here.
     virtual void showLoadedOptions(const LoadedOptions&) {}

@@ -67,6 +67,7 @@ class FixedSettings : public WindowSettings {
     void setShowPencilMarks(bool ticked) override { pencilMarks = ticked; }
     void setShowPencilMarksEnabled(bool enabled) override { showPencilMarksEnabled = enabled; }
     void showManualPencilMarks(bool ticked) override { manualPencilMarks = ticked; }
+    void showSizeOption(int index) override { sizeOption = index; }
     void showLoadedOptions(const LoadedOptions& options) override {
         loaded = options;
         sizeOption = options.sizeOption;
