@@ -24,7 +24,7 @@ int scells::initstartoff(PuzzleControl& pc) {
         for (int col = 0; col < n_; ++col) {
             scell& cell = getCell(row, col);
             cell.meGrid = this;
-            cell.init(n_, random);
+            cell.init();
             cell.meRow = static_cast<std::int16_t>(row);
             cell.meCol = static_cast<std::int16_t>(col);
             cell.boxNumber = static_cast<std::int16_t>(cell.boxIndex());
@@ -57,6 +57,22 @@ scells& scells::sCopy(scells& s) const {
         to.meGrid = &s;
     }
     return s;
+}
+
+void scells::cloneFrom(const scells& source) {
+    pControl = source.pControl;
+    n_ = source.n_;
+    nClone = static_cast<std::int16_t>(source.nClone + 1);
+    SolvedStatus = source.SolvedStatus;
+    Invalid = false;
+    cells_ = source.cells_;
+    for (scell& cell : cells_) {
+        cell.meGrid = this;
+        cell.Invalid = false;
+        cell.sPossOrder.nList = 0;
+    }
+    sOrder = source.sOrder;
+    sOrder.meGrid = this;
 }
 
 int scells::countInUnit(int element, int unit, int unitType) const {
