@@ -34,16 +34,17 @@ struct EliminationPass::UnitSets {
 };
 
 void EliminationPass::readUnit(UnitSets& u, int unit, int unitType) const {
-    u.members = grid_.unitOf(unit, unitType);
+    u.members = this->unit(unit, unitType);
     std::uint32_t once = 0;
     for (int k = 0; k < n_; ++k) {
-        const scell& cell = grid_.getcellBigindex(u.members[k]);
-        if (cell.Sure) continue;
-        u.heldTwice |= once & cell.bPoss;
-        once |= cell.bPoss;
+        const auto i = static_cast<std::size_t>(u.members[k]);
+        if (sure_[i]) continue;
+        const std::uint32_t set = cand_[i];
+        u.heldTwice |= once & set;
+        once |= set;
         u.open |= candidateBit(k);
-        u.sets[static_cast<std::size_t>(k)] = cell.bPoss;
-        u.counts[static_cast<std::size_t>(k)] = cell.countPossibilities;
+        u.sets[static_cast<std::size_t>(k)] = set;
+        u.counts[static_cast<std::size_t>(k)] = count_[i];
     }
 }
 
@@ -60,9 +61,12 @@ int EliminationPass::pokeUnitSubsets(int unit, int itype) {
     return unitSubsets(unit, itype, subsetSizes());
 }
 
+bool EliminationPass::complexRulesOn() const {
+    return pc_.solving || pc_.Experimental || pc_.guessingEnabled || pc_.Generate;
+}
+
 int EliminationPass::unitSubsets(int unit, int itype, std::uint32_t sizes) {
-    const PuzzleControl& pc = pc_;
-    if (!(pc.solving || pc.Experimental || pc.guessingEnabled || pc.Generate)) return 0;
+    if (!complexRulesOn()) return 0;
     UnitSets u;
     readUnit(u, unit, itype);
     int removed = disjointSubsets(u, sizes);
@@ -78,28 +82,29 @@ int EliminationPass::unitSubsets(int unit, int itype, std::uint32_t sizes) {
 // left open with that one candidate; the solving sweep settles it. Removals are not counted.
 // A cell that is the only place for two values ends up with the higher one.
 int EliminationPass::pokeMustBe(int target, int itype) {
-    const std::int16_t* members = grid_.unitOf(target, itype);
-    const std::uint32_t all = allCandidates(n_);
+    const std::int16_t* members = unit(target, itype);
+    const std::uint32_t all = all_;
     std::array<std::uint32_t, kMaxDim> held{};  // as found, before anything is forced
     std::uint32_t once = 0;
     std::uint32_t twice = 0;
     for (int k = 0; k < n_; ++k) {
-        const scell& cell = grid_.getcellBigindex(members[k]);
-        if (cell.Sure) continue;
-        held[static_cast<std::size_t>(k)] = cell.bPoss & all;
-        twice |= once & cell.bPoss;
-        once |= cell.bPoss;
+        const auto i = static_cast<std::size_t>(members[k]);
+        if (sure_[i]) continue;
+        const std::uint32_t set = cand_[i];
+        held[static_cast<std::size_t>(k)] = set & all;
+        twice |= once & set;
+        once |= set;
     }
     for (std::uint32_t single = once & ~twice & all; single != 0; single &= single - 1) {
         const int v = std::countr_zero(single);
         int k = 0;
         while (!(held[static_cast<std::size_t>(k)] & candidateBit(v)))
             ++k;
-        scell& cell = grid_.getcellBigindex(members[k]);
-        if (cell.bPoss == candidateBit(v) && cell.countPossibilities == 1) continue;
-        cell.clearallPossibilities();
-        cell.putPossibility(v);
-        noteChanged(cell);
+        const auto i = static_cast<std::size_t>(members[k]);
+        if (cand_[i] == candidateBit(v) && count_[i] == 1) continue;
+        cand_[i] = candidateBit(v);
+        count_[i] = 1;
+        noteChanged(members[k]);
     }
     return 0;
 }
@@ -114,7 +119,7 @@ int EliminationPass::pokeDisjointSubsets(int target, int itype) {
 
 int EliminationPass::disjointSubsets(UnitSets& u, std::uint32_t sizes) {
     if (sizes == 0) return 0;
-    const std::uint32_t all = allCandidates(n_);
+    const std::uint32_t all = all_;
     const int largest = static_cast<int>(std::bit_width(sizes)) - 1;
     u.countAtMost(largest);
     int total = 0;
@@ -122,6 +127,8 @@ int EliminationPass::disjointSubsets(UnitSets& u, std::uint32_t sizes) {
         const int k = std::countr_zero(ks);
         const int c = u.counts[static_cast<std::size_t>(k)];
         if (c <= 0 || c >= kMaxDim || !(sizes & candidateBit(c))) continue;
+        // The group is k and cells of count c or less: with fewer than c of those, no group.
+        if (bitCount(u.atMost[static_cast<std::size_t>(c)]) < c) continue;
         // The group: k and the cells of count c or less whose candidates all lie in k's.
         const std::uint32_t a = u.sets[static_cast<std::size_t>(k)];
         std::uint32_t group = candidateBit(k);
@@ -147,10 +154,10 @@ int EliminationPass::disjointSubsets(UnitSets& u, std::uint32_t sizes) {
             const int before = count;
             count = bitCount(set & all);
             changed = true;
-            scell& cell = grid_.getcellBigindex(u.members[j]);
-            cell.bPoss = set;
-            cell.countPossibilities = static_cast<std::int16_t>(count);
-            noteChanged(cell);
+            const auto i = static_cast<std::size_t>(u.members[j]);
+            cand_[i] = set;
+            count_[i] = count;
+            noteChanged(u.members[j]);
             const int r = before - count;
             if (r > 0) {
                 module_.neSubsets[static_cast<std::size_t>(memberCount - 1)] += r;
@@ -171,7 +178,7 @@ int EliminationPass::pokeHiddenPairs(int unit, int itype) {
 }
 
 int EliminationPass::hiddenPairs(const UnitSets& u) {
-    const std::uint32_t all = allCandidates(n_);
+    const std::uint32_t all = all_;
     std::uint32_t once = 0;
     std::uint32_t twice = 0;
     std::uint32_t more = 0;
@@ -219,13 +226,13 @@ int EliminationPass::hiddenPairs(const UnitSets& u) {
     return removed;
 }
 
-int EliminationPass::keepOnly(int bigindex, std::uint32_t keep) {
-    scell& cell = this->cell(bigindex);
-    const std::uint32_t gone = cell.bPoss & ~keep;
+int EliminationPass::keepOnly(int cell, std::uint32_t keep) {
+    const auto i = static_cast<std::size_t>(cell);
+    const std::uint32_t gone = cand_[i] & ~keep;
     if (gone == 0) return 0;
-    cell.bPoss &= keep;
+    cand_[i] &= keep;
     const int removed = bitCount(gone);
-    cell.countPossibilities = static_cast<std::int16_t>(cell.countPossibilities - removed);
+    count_[i] -= removed;
     noteChanged(cell);
     return removed;
 }
