@@ -9,43 +9,34 @@
 
 namespace velmora {
 
+// The open cells of one unit, densely in position order: the rules loop over these alone.
 struct EliminationPass::UnitSets {
-    const std::int16_t* members = nullptr;
-    std::uint32_t open = 0;  // bit k: the cell at position k is open
-    // Meaningful at the open positions only; left unset elsewhere, as this is made per unit.
+    int size = 0;  // open cells
+    // Meaningful below `size` only; left unset above, as this is made per unit.
+    std::array<std::int16_t, kMaxDim> cells;
     std::array<std::uint32_t, kMaxDim> sets;
     std::array<int, kMaxDim> counts;
-    // atMost[c]: the open cells of count c or less. A group of c cells is c of them.
-    std::array<std::uint32_t, kMaxDim + 1> atMost;
     // Candidates held by two or more open cells when the unit was read; removals only shrink it.
     std::uint32_t heldTwice = 0;
-
-    // Only counts up to `largest`, the biggest group size switched on, matter.
-    void countAtMost(int largest) {
-        std::fill_n(atMost.begin(), largest + 1, 0u);
-        for (std::uint32_t ks = open; ks != 0; ks &= ks - 1) {
-            const int k = std::countr_zero(ks);
-            const int c = counts[static_cast<std::size_t>(k)];
-            if (c <= largest) atMost[static_cast<std::size_t>(std::max(c, 0))] |= candidateBit(k);
-        }
-        for (int c = 1; c <= largest; ++c)
-            atMost[static_cast<std::size_t>(c)] |= atMost[static_cast<std::size_t>(c - 1)];
-    }
 };
 
 void EliminationPass::readUnit(UnitSets& u, int unit, int unitType) const {
-    u.members = this->unit(unit, unitType);
+    const std::int16_t* members = this->unit(unit, unitType);
     std::uint32_t once = 0;
+    int m = 0;
     for (int k = 0; k < n_; ++k) {
-        const auto i = static_cast<std::size_t>(u.members[k]);
+        const std::int16_t cell = members[k];
+        const auto i = static_cast<std::size_t>(cell);
         if (sure_[i]) continue;
         const std::uint32_t set = cand_[i];
         u.heldTwice |= once & set;
         once |= set;
-        u.open |= candidateBit(k);
-        u.sets[static_cast<std::size_t>(k)] = set;
-        u.counts[static_cast<std::size_t>(k)] = count_[i];
+        const auto at = static_cast<std::size_t>(m++);
+        u.cells[at] = cell;
+        u.sets[at] = set;
+        u.counts[at] = count_[i];
     }
+    u.size = m;
 }
 
 std::uint32_t EliminationPass::subsetSizes() const {
@@ -120,51 +111,43 @@ int EliminationPass::pokeDisjointSubsets(int target, int itype) {
 int EliminationPass::disjointSubsets(UnitSets& u, std::uint32_t sizes) {
     if (sizes == 0) return 0;
     const std::uint32_t all = all_;
-    const int largest = static_cast<int>(std::bit_width(sizes)) - 1;
-    u.countAtMost(largest);
+    const int m = u.size;
     int total = 0;
-    for (std::uint32_t ks = u.open; ks != 0; ks &= ks - 1) {
-        const int k = std::countr_zero(ks);
+    for (int k = 0; k < m; ++k) {
         const int c = u.counts[static_cast<std::size_t>(k)];
         if (c <= 0 || c >= kMaxDim || !(sizes & candidateBit(c))) continue;
-        // The group is k and cells of count c or less: with fewer than c of those, no group.
-        if (bitCount(u.atMost[static_cast<std::size_t>(c)]) < c) continue;
-        // The group: k and the cells of count c or less whose candidates all lie in k's.
+        if (c > m) continue;  // fewer open cells than the group needs
+        // The group: the cells of count c or less whose candidates all lie in k's (k among
+        // them). Counted without branches: most cells fail and the outcome is unpredictable.
         const std::uint32_t a = u.sets[static_cast<std::size_t>(k)];
-        std::uint32_t group = candidateBit(k);
-        int memberCount = 1;
-        for (std::uint32_t js = u.atMost[static_cast<std::size_t>(c)] & ~candidateBit(k); js != 0;
-             js &= js - 1) {
-            const int j = std::countr_zero(js);
-            if ((u.sets[static_cast<std::size_t>(j)] & ~a) == 0) {
-                group |= candidateBit(j);
-                ++memberCount;
-            }
+        int memberCount = 0;
+        for (int j = 0; j < m; ++j) {
+            const auto at = static_cast<std::size_t>(j);
+            memberCount +=
+                static_cast<int>((u.sets[at] & ~a) == 0) & static_cast<int>(u.counts[at] <= c);
         }
         if (memberCount != c) continue;
         // A candidate of the group that no other cell holds leaves nothing to remove.
         if ((a & u.heldTwice) == 0) continue;
-        bool changed = false;
-        for (std::uint32_t js = u.open & ~group; js != 0; js &= js - 1) {
-            const int j = std::countr_zero(js);
-            std::uint32_t& set = u.sets[static_cast<std::size_t>(j)];
+        for (int j = 0; j < m; ++j) {
+            const auto at = static_cast<std::size_t>(j);
+            std::uint32_t& set = u.sets[at];
             if ((set & a) == 0) continue;
+            if ((set & ~a) == 0 && u.counts[at] <= c) continue;  // a member
             set &= ~a;
-            int& count = u.counts[static_cast<std::size_t>(j)];
+            int& count = u.counts[at];
             const int before = count;
             count = bitCount(set & all);
-            changed = true;
-            const auto i = static_cast<std::size_t>(u.members[j]);
+            const auto i = static_cast<std::size_t>(u.cells[at]);
             cand_[i] = set;
             count_[i] = count;
-            noteChanged(u.members[j]);
+            noteChanged(u.cells[at]);
             const int r = before - count;
             if (r > 0) {
                 module_.neSubsets[static_cast<std::size_t>(memberCount - 1)] += r;
                 total += r;
             }
         }
-        if (changed) u.countAtMost(largest);
     }
     return total;
 }
@@ -179,11 +162,12 @@ int EliminationPass::pokeHiddenPairs(int unit, int itype) {
 
 int EliminationPass::hiddenPairs(const UnitSets& u) {
     const std::uint32_t all = all_;
+    const int m = u.size;
     std::uint32_t once = 0;
     std::uint32_t twice = 0;
     std::uint32_t more = 0;
-    for (std::uint32_t ps = u.open; ps != 0; ps &= ps - 1) {
-        const std::uint32_t h = u.sets[static_cast<std::size_t>(std::countr_zero(ps))] & all;
+    for (int p = 0; p < m; ++p) {
+        const std::uint32_t h = u.sets[static_cast<std::size_t>(p)] & all;
         more |= twice & h;
         twice |= once & h;
         once |= h;
@@ -191,10 +175,9 @@ int EliminationPass::hiddenPairs(const UnitSets& u) {
     const std::uint32_t candidates = twice & ~more;  // values held by exactly two cells
     if ((candidates & (candidates - 1)) == 0) return 0;
 
-    // The two cells holding each such value.
+    // The two open cells (bits of their dense places) holding each such value.
     std::array<std::uint32_t, kMaxDim> holders{};
-    for (std::uint32_t ps = u.open; ps != 0; ps &= ps - 1) {
-        const int p = std::countr_zero(ps);
+    for (int p = 0; p < m; ++p) {
         for (std::uint32_t vs = u.sets[static_cast<std::size_t>(p)] & candidates; vs != 0;
              vs &= vs - 1)
             holders[static_cast<std::size_t>(std::countr_zero(vs))] |= candidateBit(p);
@@ -221,7 +204,8 @@ int EliminationPass::hiddenPairs(const UnitSets& u) {
     int removed = 0;
     for (std::uint32_t ps = kept; ps != 0; ps &= ps - 1) {
         const int p = std::countr_zero(ps);
-        removed += keepOnly(u.members[p], keep[static_cast<std::size_t>(p)]);
+        removed +=
+            keepOnly(u.cells[static_cast<std::size_t>(p)], keep[static_cast<std::size_t>(p)]);
     }
     return removed;
 }
