@@ -9,6 +9,13 @@
 
 namespace velmora {
 
+namespace {
+std::uint64_t groupKey(std::uint32_t set, int count) {
+    const int ones = count < 0 ? 0 : count > 31 ? 31 : count;
+    return set | ((std::uint64_t{1} << ones) - 1) << 32;
+}
+}  // namespace
+
 // The open cells of one unit, densely in position order: the rules loop over these alone.
 struct EliminationPass::UnitSets {
     int size = 0;  // open cells
@@ -16,6 +23,9 @@ struct EliminationPass::UnitSets {
     std::array<std::int16_t, kMaxDim> cells;
     std::array<std::uint32_t, kMaxDim> sets;
     std::array<int, kMaxDim> counts;
+    // Set and count in one word for the group test: the set in the low half, below the count
+    // `count` ones in the high half, so "set within a and count at most c" is one mask test.
+    std::array<std::uint64_t, kMaxDim> keys;
     // Candidates held by two or more open cells when the unit was read; removals only shrink it.
     std::uint32_t heldTwice = 0;
 };
@@ -35,6 +45,7 @@ void EliminationPass::readUnit(UnitSets& u, int unit, int unitType) const {
         u.cells[at] = cell;
         u.sets[at] = set;
         u.counts[at] = count_[i];
+        u.keys[at] = groupKey(set, count_[i]);
     }
     u.size = m;
 }
@@ -120,12 +131,10 @@ int EliminationPass::disjointSubsets(UnitSets& u, std::uint32_t sizes) {
         // The group: the cells of count c or less whose candidates all lie in k's (k among
         // them). Counted without branches: most cells fail and the outcome is unpredictable.
         const std::uint32_t a = u.sets[static_cast<std::size_t>(k)];
+        const std::uint64_t outside = ~groupKey(a, c);
         int memberCount = 0;
-        for (int j = 0; j < m; ++j) {
-            const auto at = static_cast<std::size_t>(j);
-            memberCount +=
-                static_cast<int>((u.sets[at] & ~a) == 0) & static_cast<int>(u.counts[at] <= c);
-        }
+        for (int j = 0; j < m; ++j)
+            memberCount += static_cast<int>((u.keys[static_cast<std::size_t>(j)] & outside) == 0);
         if (memberCount != c) continue;
         // A candidate of the group that no other cell holds leaves nothing to remove.
         if ((a & u.heldTwice) == 0) continue;
@@ -133,11 +142,12 @@ int EliminationPass::disjointSubsets(UnitSets& u, std::uint32_t sizes) {
             const auto at = static_cast<std::size_t>(j);
             std::uint32_t& set = u.sets[at];
             if ((set & a) == 0) continue;
-            if ((set & ~a) == 0 && u.counts[at] <= c) continue;  // a member
+            if ((u.keys[at] & outside) == 0) continue;  // a member
             set &= ~a;
             int& count = u.counts[at];
             const int before = count;
             count = bitCount(set & all);
+            u.keys[at] = groupKey(set, count);
             const auto i = static_cast<std::size_t>(u.cells[at]);
             cand_[i] = set;
             count_[i] = count;
