@@ -9,8 +9,8 @@
 
 #include "model/quiet_ports.h"
 #include "model/size_options.h"
-#include "model/workbench.h"
-#include "solving/commands.h"
+#include "commands/workbench.h"
+#include "commands/commands.h"
 
 namespace {
 

@@ -61,12 +61,12 @@ void generateAllPossibilities(scells& grid) {
 int rebuildPossibilities(scells& grid, bool complex) {
     if (grid.pControl->manualPencilMarks) return 0;
     grid.pControl->sBlock->ResetElims();
-    generateAllPossibilities(grid);
-    if (!complex) return 0;
+    EliminationPass pass(grid);
+    pass.generateAll();
     // With no value anywhere every cell holds every candidate, and no rule can remove one.
-    for (const scell& cell : grid.cells())
-        if (cell.Sure) return runEliminations(grid);
-    return 0;
+    const int removed = complex && pass.anySure() ? pass.runEliminations() : 0;
+    pass.store();
+    return removed;
 }
 
 void resetPossibilities(scells& grid) {
@@ -76,21 +76,24 @@ void resetPossibilities(scells& grid) {
 
 void allPossibilities(scells& grid) {
     const int total = grid.cellCount();
-    for (;;) {
-        rebuildPossibilities(grid, true);
-        int settled = 0;
-        int fresh = 0;
-        for (scell& cell : grid.cells()) {
-            if (cell.Sure) {
-                ++settled;
-            } else if (cell.countPossibilities == 1) {
-                cell.putSure(cell.nextPoss() + 1);
-                ++settled;
-                ++fresh;
-            }
-        }
-        if (settled == total || fresh == 0) return;
+    if (grid.pControl->manualPencilMarks) {
+        // Nothing is recomputed, so one sweep settles every hand-kept single mark.
+        for (scell& cell : grid.cells())
+            if (!cell.Sure && cell.countPossibilities == 1) cell.putSure(cell.nextPoss() + 1);
+        return;
     }
+    // The whole solve works on one pass's arrays; the grid sees the outcome at the end.
+    Statsblock& stats = *grid.pControl->sBlock;
+    EliminationPass pass(grid);
+    for (;;) {
+        stats.ResetElims();
+        pass.generateAll();
+        if (pass.anySure()) pass.runEliminations();
+        int settled = 0;
+        const int fresh = pass.settleSingles(settled);
+        if (settled == total || fresh == 0) break;
+    }
+    pass.store();
 }
 
 }  // namespace velmora

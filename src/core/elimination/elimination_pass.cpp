@@ -1,5 +1,7 @@
 #include "elimination/elimination_pass.h"
 
+#include <bit>
+
 #include "elimination/statsblock.h"
 #include "model/module_state.h"
 #include "model/puzzle_control.h"
@@ -11,17 +13,84 @@ EliminationPass::EliminationPass(scells& grid)
       pc_(*grid.pControl),
       module_(*grid.pControl->module),
       stats_(*grid.pControl->sBlock),
-      n_(grid.dim()) {
-    const std::uint32_t everyUnit = allCandidates(n_);
-    changed_.grabs = everyUnit;
-    changed_.mustBe.fill(everyUnit);
-    changed_.subsets.fill(everyUnit);
+      n_(grid.dim()),
+      cells_(grid.cellCount()),
+      all_(allCandidates(grid.dim())),
+      units_(grid.unitOf(0, kRow)) {
+    for (int i = 0; i < cells_; ++i) {
+        const scell& c = grid.getcellBigindex(i);
+        const auto at = static_cast<std::size_t>(i);
+        cand_[at] = c.bPoss;
+        count_[at] = c.countPossibilities;
+        value_[at] = c.Trying;
+        sure_[at] = c.Sure;
+        readSure_[at] = c.Sure;
+        sureCount_ += c.Sure ? 1 : 0;
+        row_[at] = static_cast<std::uint8_t>(c.meRow);
+        col_[at] = static_cast<std::uint8_t>(c.meCol);
+        box_[at] = static_cast<std::uint8_t>(c.boxNumber);
+    }
 }
 
-void EliminationPass::noteChanged(const scell& c) {
-    const std::uint32_t row = candidateBit(c.meRow);
-    const std::uint32_t col = candidateBit(c.meCol);
-    const std::uint32_t box = candidateBit(c.boxNumber);
+void EliminationPass::store() const {
+    for (int i = 0; i < cells_; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        if (readSure_[at]) continue;
+        scell& c = grid_.getcellBigindex(i);
+        c.Sure = sure_[at];
+        c.Trying = value_[at];
+        c.bPoss = cand_[at];
+        c.countPossibilities = static_cast<std::int16_t>(count_[at]);
+    }
+}
+
+void EliminationPass::generateAll() {
+    // The values each row, column and box already holds, gathered once for the whole grid.
+    std::array<std::uint32_t, kMaxDim> rowUsed{}, colUsed{}, boxUsed{};
+    for (int i = 0; i < cells_; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        if (!sure_[at]) continue;
+        const int v = value_[at];
+        // A value outside 1..N excludes nothing.
+        const std::uint32_t bit = v >= 1 && v <= n_ ? candidateBit(v - 1) : 0;
+        rowUsed[row_[at]] |= bit;
+        colUsed[col_[at]] |= bit;
+        boxUsed[box_[at]] |= bit;
+    }
+    for (int i = 0; i < cells_; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        if (sure_[at]) continue;
+        cand_[at] = all_ & ~(rowUsed[row_[at]] | colUsed[col_[at]] | boxUsed[box_[at]]);
+        count_[at] = bitCount(cand_[at]);
+    }
+}
+
+int EliminationPass::settleSingles(int& settled) {
+    int fresh = 0;
+    settled = 0;
+    for (int i = 0; i < cells_; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        if (sure_[at]) {
+            ++settled;
+        } else if (count_[at] == 1) {
+            const std::uint32_t present = cand_[at] & all_;
+            sure_[at] = true;
+            value_[at] = static_cast<std::int16_t>(present == 0 ? 0 : std::bit_width(present));
+            cand_[at] = 0;
+            count_[at] = 0;
+            ++settled;
+            ++fresh;
+        }
+    }
+    sureCount_ = settled;
+    return fresh;
+}
+
+void EliminationPass::noteChanged(int cell) {
+    const auto at = static_cast<std::size_t>(cell);
+    const std::uint32_t row = candidateBit(row_[at]);
+    const std::uint32_t col = candidateBit(col_[at]);
+    const std::uint32_t box = candidateBit(box_[at]);
     changed_.grabs |= box;
     changed_.mustBe[kRow] |= row;
     changed_.mustBe[kColumn] |= col;
@@ -39,7 +108,12 @@ bool EliminationPass::takeChanged(std::uint32_t& mask, int unit) {
 }
 
 int EliminationPass::runEliminations() {
+    const std::uint32_t everyUnit = allCandidates(n_);
+    changed_.grabs = everyUnit;
+    changed_.mustBe.fill(everyUnit);
+    changed_.subsets.fill(everyUnit);
     const std::uint32_t sizes = subsetSizes();
+    const bool subsets = complexRulesOn();
     int total = 0;
     int change = 0;
     do {
@@ -51,43 +125,54 @@ int EliminationPass::runEliminations() {
                 stats_.neGrabs += removed;
                 change += removed;
             }
+            // Hidden singles report nothing, so they add no cycle of their own.
+            for (int type = kRow; type <= kBox; ++type)
+                for (int u = 0; u < n_; ++u)
+                    if (takeChanged(changed_.mustBe[static_cast<std::size_t>(type)], u))
+                        pokeMustBe(u, type);
+        }
+        if (subsets) {
             for (int type = kRow; type <= kBox; ++type) {
                 int sum = 0;
-                for (int unit = 0; unit < n_; ++unit)
-                    if (takeChanged(changed_.mustBe[static_cast<std::size_t>(type)], unit))
-                        sum += pokeMustBe(unit, type);
+                for (int u = 0; u < n_; ++u)
+                    if (takeChanged(changed_.subsets[static_cast<std::size_t>(type)], u))
+                        sum += unitSubsets(u, type, sizes);
                 if (sum > 0) change += sum;
             }
-        }
-        for (int type = kRow; type <= kBox; ++type) {
-            int sum = 0;
-            for (int unit = 0; unit < n_; ++unit)
-                if (takeChanged(changed_.subsets[static_cast<std::size_t>(type)], unit))
-                    sum += unitSubsets(unit, type, sizes);
-            if (sum > 0) change += sum;
         }
         total += change;
     } while (change != 0);
     return total;
 }
 
+namespace {
+// One rule on the grid with a pass of its own, written back afterwards.
+template <typename Rule>
+int withPass(scells& grid, Rule rule) {
+    EliminationPass pass(grid);
+    const int result = rule(pass);
+    pass.store();
+    return result;
+}
+}  // namespace
+
 int runEliminations(scells& grid) {
-    return EliminationPass(grid).runEliminations();
+    return withPass(grid, [](EliminationPass& p) { return p.runEliminations(); });
 }
 int pokeGrabs(scells& grid, int box) {
-    return EliminationPass(grid).pokeGrabs(box);
+    return withPass(grid, [&](EliminationPass& p) { return p.pokeGrabs(box); });
 }
 int pokeMustBe(scells& grid, int target, int itype) {
-    return EliminationPass(grid).pokeMustBe(target, itype);
+    return withPass(grid, [&](EliminationPass& p) { return p.pokeMustBe(target, itype); });
 }
 int pokeDisjointSubsets(scells& grid, int target, int itype) {
-    return EliminationPass(grid).pokeDisjointSubsets(target, itype);
+    return withPass(grid, [&](EliminationPass& p) { return p.pokeDisjointSubsets(target, itype); });
 }
 int pokeHiddenPairs(scells& grid, int unit, int itype) {
-    return EliminationPass(grid).pokeHiddenPairs(unit, itype);
+    return withPass(grid, [&](EliminationPass& p) { return p.pokeHiddenPairs(unit, itype); });
 }
 int pokeUnitSubsets(scells& grid, int unit, int itype) {
-    return EliminationPass(grid).pokeUnitSubsets(unit, itype);
+    return withPass(grid, [&](EliminationPass& p) { return p.pokeUnitSubsets(unit, itype); });
 }
 
 }  // namespace velmora

@@ -1,5 +1,9 @@
 // The elimination pass: the rules applied in their fixed order, cycle after cycle, until a cycle
 // removes nothing. One object per pass; the rules are also reachable one at a time.
+//
+// The pass reads the grid's values, candidate sets and counts once into flat arrays, works on
+// those and writes the cells that were open back with store(): the rules run over and over on
+// every candidate recomputation, and cells are wide records spread over the grid's storage.
 #pragma once
 
 #include <array>
@@ -31,6 +35,15 @@ class EliminationPass {
     // Naked subsets, then hidden pairs when switched on, while complex rules are in use.
     int pokeUnitSubsets(int unit, int itype);
 
+    // The basic candidates of every open cell, from the values of its units.
+    void generateAll();
+    bool anySure() const { return sureCount_ > 0; }
+    // One sweep of solving by elimination: every open cell with one candidate becomes Sure with
+    // it. Returns how many cells it settled; `settled` gets the number of Sure cells after it.
+    int settleSingles(int& settled);
+    // Writes value, flags, candidates and count of every cell that was open when read.
+    void store() const;
+
   private:
     // Units with a cell whose candidates changed since each rule last looked at them, one bit a
     // unit. A rule that looked at a unit and removed nothing would remove nothing again until a
@@ -43,25 +56,43 @@ class EliminationPass {
     // One unit's open cells with their candidate sets and counts, read once for its rules.
     struct UnitSets;
 
-    void noteChanged(const scell& cell);
+    const std::int16_t* unit(int index, int unitType) const {
+        return units_ + (unitType * n_ + index) * n_;
+    }
+    void noteChanged(int cell);
     // True when `unit` is marked in `mask`; clears the mark.
     static bool takeChanged(std::uint32_t& mask, int unit);
     void readUnit(UnitSets& u, int unit, int unitType) const;
     // Bit c: naked subsets of c cells are switched on and smaller than the unit.
     std::uint32_t subsetSizes() const;
+    bool complexRulesOn() const;
     int unitSubsets(int unit, int itype, std::uint32_t sizes);
     int disjointSubsets(UnitSets& u, std::uint32_t sizes);
     int hiddenPairs(const UnitSets& u);
     // Leaves the cell only the candidates of `keep`; returns how many it lost.
-    int keepOnly(int bigindex, std::uint32_t keep);
-    scell& cell(int bigindex) { return grid_.getcellBigindex(bigindex); }
+    int keepOnly(int cell, std::uint32_t keep);
 
     scells& grid_;
     const PuzzleControl& pc_;
     ModuleState& module_;
     Statsblock& stats_;
     int n_;
+    int cells_;
+    std::uint32_t all_;  // every candidate of an N-element puzzle
+    const std::int16_t* units_;
+    int sureCount_ = 0;
     UnitChanges changed_;
+
+    // Per cell, by bigindex.
+    static constexpr int kMaxCells = kMaxDim * kMaxDim;
+    std::array<std::uint32_t, kMaxCells> cand_;
+    std::array<int, kMaxCells> count_;
+    std::array<std::int16_t, kMaxCells> value_;
+    std::array<bool, kMaxCells> sure_;
+    std::array<bool, kMaxCells> readSure_;  // Sure when read: never written back
+    std::array<std::uint8_t, kMaxCells> row_;
+    std::array<std::uint8_t, kMaxCells> col_;
+    std::array<std::uint8_t, kMaxCells> box_;
 };
 
 // The pass and the single rules on `grid`, each with a pass of its own.

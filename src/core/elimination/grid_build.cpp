@@ -34,9 +34,10 @@ void buildPuzzle(PuzzleControl& pc) {
     if (n > 0) {
         pc.module->buildUnitTables(BoxShape{pc.nRows, pc.nCols});
         initfinishoff(*grid);
+        // The grid's own init would build it once more from scratch, which gives a grid of the
+        // same kind (empty, fresh orders), and stack it a second time: only the stacking stays.
         stats.scColl.push_back(grid);
-        // Built once more from scratch, as a grid's own init does, and stacked a second time.
-        initOnGridStack(grid, pc);
+        stats.scColl.push_back(grid);
     }
     pc.theCells = grid;
     readSubsetSwitches(pc);

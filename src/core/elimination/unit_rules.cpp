@@ -9,42 +9,45 @@
 
 namespace velmora {
 
+namespace {
+std::uint64_t groupKey(std::uint32_t set, int count) {
+    const int ones = count < 0 ? 0 : count > 31 ? 31 : count;
+    return set | ((std::uint64_t{1} << ones) - 1) << 32;
+}
+}  // namespace
+
+// The open cells of one unit, densely in position order: the rules loop over these alone.
 struct EliminationPass::UnitSets {
-    const std::int16_t* members = nullptr;
-    std::uint32_t open = 0;  // bit k: the cell at position k is open
-    // Meaningful at the open positions only; left unset elsewhere, as this is made per unit.
+    int size = 0;  // open cells
+    // Meaningful below `size` only; left unset above, as this is made per unit.
+    std::array<std::int16_t, kMaxDim> cells;
     std::array<std::uint32_t, kMaxDim> sets;
     std::array<int, kMaxDim> counts;
-    // atMost[c]: the open cells of count c or less. A group of c cells is c of them.
-    std::array<std::uint32_t, kMaxDim + 1> atMost;
+    // Set and count in one word for the group test: the set in the low half, below the count
+    // `count` ones in the high half, so "set within a and count at most c" is one mask test.
+    std::array<std::uint64_t, kMaxDim> keys;
     // Candidates held by two or more open cells when the unit was read; removals only shrink it.
     std::uint32_t heldTwice = 0;
-
-    // Only counts up to `largest`, the biggest group size switched on, matter.
-    void countAtMost(int largest) {
-        std::fill_n(atMost.begin(), largest + 1, 0u);
-        for (std::uint32_t ks = open; ks != 0; ks &= ks - 1) {
-            const int k = std::countr_zero(ks);
-            const int c = counts[static_cast<std::size_t>(k)];
-            if (c <= largest) atMost[static_cast<std::size_t>(std::max(c, 0))] |= candidateBit(k);
-        }
-        for (int c = 1; c <= largest; ++c)
-            atMost[static_cast<std::size_t>(c)] |= atMost[static_cast<std::size_t>(c - 1)];
-    }
 };
 
 void EliminationPass::readUnit(UnitSets& u, int unit, int unitType) const {
-    u.members = grid_.unitOf(unit, unitType);
+    const std::int16_t* members = this->unit(unit, unitType);
     std::uint32_t once = 0;
+    int m = 0;
     for (int k = 0; k < n_; ++k) {
-        const scell& cell = grid_.getcellBigindex(u.members[k]);
-        if (cell.Sure) continue;
-        u.heldTwice |= once & cell.bPoss;
-        once |= cell.bPoss;
-        u.open |= candidateBit(k);
-        u.sets[static_cast<std::size_t>(k)] = cell.bPoss;
-        u.counts[static_cast<std::size_t>(k)] = cell.countPossibilities;
+        const std::int16_t cell = members[k];
+        const auto i = static_cast<std::size_t>(cell);
+        if (sure_[i]) continue;
+        const std::uint32_t set = cand_[i];
+        u.heldTwice |= once & set;
+        once |= set;
+        const auto at = static_cast<std::size_t>(m++);
+        u.cells[at] = cell;
+        u.sets[at] = set;
+        u.counts[at] = count_[i];
+        u.keys[at] = groupKey(set, count_[i]);
     }
+    u.size = m;
 }
 
 std::uint32_t EliminationPass::subsetSizes() const {
@@ -60,9 +63,12 @@ int EliminationPass::pokeUnitSubsets(int unit, int itype) {
     return unitSubsets(unit, itype, subsetSizes());
 }
 
+bool EliminationPass::complexRulesOn() const {
+    return pc_.solving || pc_.Experimental || pc_.guessingEnabled || pc_.Generate;
+}
+
 int EliminationPass::unitSubsets(int unit, int itype, std::uint32_t sizes) {
-    const PuzzleControl& pc = pc_;
-    if (!(pc.solving || pc.Experimental || pc.guessingEnabled || pc.Generate)) return 0;
+    if (!complexRulesOn()) return 0;
     UnitSets u;
     readUnit(u, unit, itype);
     int removed = disjointSubsets(u, sizes);
@@ -78,28 +84,29 @@ int EliminationPass::unitSubsets(int unit, int itype, std::uint32_t sizes) {
 // left open with that one candidate; the solving sweep settles it. Removals are not counted.
 // A cell that is the only place for two values ends up with the higher one.
 int EliminationPass::pokeMustBe(int target, int itype) {
-    const std::int16_t* members = grid_.unitOf(target, itype);
-    const std::uint32_t all = allCandidates(n_);
+    const std::int16_t* members = unit(target, itype);
+    const std::uint32_t all = all_;
     std::array<std::uint32_t, kMaxDim> held{};  // as found, before anything is forced
     std::uint32_t once = 0;
     std::uint32_t twice = 0;
     for (int k = 0; k < n_; ++k) {
-        const scell& cell = grid_.getcellBigindex(members[k]);
-        if (cell.Sure) continue;
-        held[static_cast<std::size_t>(k)] = cell.bPoss & all;
-        twice |= once & cell.bPoss;
-        once |= cell.bPoss;
+        const auto i = static_cast<std::size_t>(members[k]);
+        if (sure_[i]) continue;
+        const std::uint32_t set = cand_[i];
+        held[static_cast<std::size_t>(k)] = set & all;
+        twice |= once & set;
+        once |= set;
     }
     for (std::uint32_t single = once & ~twice & all; single != 0; single &= single - 1) {
         const int v = std::countr_zero(single);
         int k = 0;
         while (!(held[static_cast<std::size_t>(k)] & candidateBit(v)))
             ++k;
-        scell& cell = grid_.getcellBigindex(members[k]);
-        if (cell.bPoss == candidateBit(v) && cell.countPossibilities == 1) continue;
-        cell.clearallPossibilities();
-        cell.putPossibility(v);
-        noteChanged(cell);
+        const auto i = static_cast<std::size_t>(members[k]);
+        if (cand_[i] == candidateBit(v) && count_[i] == 1) continue;
+        cand_[i] = candidateBit(v);
+        count_[i] = 1;
+        noteChanged(members[k]);
     }
     return 0;
 }
@@ -114,50 +121,43 @@ int EliminationPass::pokeDisjointSubsets(int target, int itype) {
 
 int EliminationPass::disjointSubsets(UnitSets& u, std::uint32_t sizes) {
     if (sizes == 0) return 0;
-    const std::uint32_t all = allCandidates(n_);
-    const int largest = static_cast<int>(std::bit_width(sizes)) - 1;
-    u.countAtMost(largest);
+    const std::uint32_t all = all_;
+    const int m = u.size;
     int total = 0;
-    for (std::uint32_t ks = u.open; ks != 0; ks &= ks - 1) {
-        const int k = std::countr_zero(ks);
+    for (int k = 0; k < m; ++k) {
         const int c = u.counts[static_cast<std::size_t>(k)];
         if (c <= 0 || c >= kMaxDim || !(sizes & candidateBit(c))) continue;
-        // The group: k and the cells of count c or less whose candidates all lie in k's.
+        if (c > m) continue;  // fewer open cells than the group needs
+        // The group: the cells of count c or less whose candidates all lie in k's (k among
+        // them). Counted without branches: most cells fail and the outcome is unpredictable.
         const std::uint32_t a = u.sets[static_cast<std::size_t>(k)];
-        std::uint32_t group = candidateBit(k);
-        int memberCount = 1;
-        for (std::uint32_t js = u.atMost[static_cast<std::size_t>(c)] & ~candidateBit(k); js != 0;
-             js &= js - 1) {
-            const int j = std::countr_zero(js);
-            if ((u.sets[static_cast<std::size_t>(j)] & ~a) == 0) {
-                group |= candidateBit(j);
-                ++memberCount;
-            }
-        }
+        const std::uint64_t outside = ~groupKey(a, c);
+        int memberCount = 0;
+        for (int j = 0; j < m; ++j)
+            memberCount += static_cast<int>((u.keys[static_cast<std::size_t>(j)] & outside) == 0);
         if (memberCount != c) continue;
         // A candidate of the group that no other cell holds leaves nothing to remove.
         if ((a & u.heldTwice) == 0) continue;
-        bool changed = false;
-        for (std::uint32_t js = u.open & ~group; js != 0; js &= js - 1) {
-            const int j = std::countr_zero(js);
-            std::uint32_t& set = u.sets[static_cast<std::size_t>(j)];
+        for (int j = 0; j < m; ++j) {
+            const auto at = static_cast<std::size_t>(j);
+            std::uint32_t& set = u.sets[at];
             if ((set & a) == 0) continue;
+            if ((u.keys[at] & outside) == 0) continue;  // a member
             set &= ~a;
-            int& count = u.counts[static_cast<std::size_t>(j)];
+            int& count = u.counts[at];
             const int before = count;
             count = bitCount(set & all);
-            changed = true;
-            scell& cell = grid_.getcellBigindex(u.members[j]);
-            cell.bPoss = set;
-            cell.countPossibilities = static_cast<std::int16_t>(count);
-            noteChanged(cell);
+            u.keys[at] = groupKey(set, count);
+            const auto i = static_cast<std::size_t>(u.cells[at]);
+            cand_[i] = set;
+            count_[i] = count;
+            noteChanged(u.cells[at]);
             const int r = before - count;
             if (r > 0) {
                 module_.neSubsets[static_cast<std::size_t>(memberCount - 1)] += r;
                 total += r;
             }
         }
-        if (changed) u.countAtMost(largest);
     }
     return total;
 }
@@ -171,12 +171,13 @@ int EliminationPass::pokeHiddenPairs(int unit, int itype) {
 }
 
 int EliminationPass::hiddenPairs(const UnitSets& u) {
-    const std::uint32_t all = allCandidates(n_);
+    const std::uint32_t all = all_;
+    const int m = u.size;
     std::uint32_t once = 0;
     std::uint32_t twice = 0;
     std::uint32_t more = 0;
-    for (std::uint32_t ps = u.open; ps != 0; ps &= ps - 1) {
-        const std::uint32_t h = u.sets[static_cast<std::size_t>(std::countr_zero(ps))] & all;
+    for (int p = 0; p < m; ++p) {
+        const std::uint32_t h = u.sets[static_cast<std::size_t>(p)] & all;
         more |= twice & h;
         twice |= once & h;
         once |= h;
@@ -184,10 +185,9 @@ int EliminationPass::hiddenPairs(const UnitSets& u) {
     const std::uint32_t candidates = twice & ~more;  // values held by exactly two cells
     if ((candidates & (candidates - 1)) == 0) return 0;
 
-    // The two cells holding each such value.
+    // The two open cells (bits of their dense places) holding each such value.
     std::array<std::uint32_t, kMaxDim> holders{};
-    for (std::uint32_t ps = u.open; ps != 0; ps &= ps - 1) {
-        const int p = std::countr_zero(ps);
+    for (int p = 0; p < m; ++p) {
         for (std::uint32_t vs = u.sets[static_cast<std::size_t>(p)] & candidates; vs != 0;
              vs &= vs - 1)
             holders[static_cast<std::size_t>(std::countr_zero(vs))] |= candidateBit(p);
@@ -214,18 +214,19 @@ int EliminationPass::hiddenPairs(const UnitSets& u) {
     int removed = 0;
     for (std::uint32_t ps = kept; ps != 0; ps &= ps - 1) {
         const int p = std::countr_zero(ps);
-        removed += keepOnly(u.members[p], keep[static_cast<std::size_t>(p)]);
+        removed +=
+            keepOnly(u.cells[static_cast<std::size_t>(p)], keep[static_cast<std::size_t>(p)]);
     }
     return removed;
 }
 
-int EliminationPass::keepOnly(int bigindex, std::uint32_t keep) {
-    scell& cell = this->cell(bigindex);
-    const std::uint32_t gone = cell.bPoss & ~keep;
+int EliminationPass::keepOnly(int cell, std::uint32_t keep) {
+    const auto i = static_cast<std::size_t>(cell);
+    const std::uint32_t gone = cand_[i] & ~keep;
     if (gone == 0) return 0;
-    cell.bPoss &= keep;
+    cand_[i] &= keep;
     const int removed = bitCount(gone);
-    cell.countPossibilities = static_cast<std::int16_t>(cell.countPossibilities - removed);
+    count_[i] -= removed;
     noteChanged(cell);
     return removed;
 }

@@ -14,7 +14,8 @@ ModuleState::ModuleState(Ports ports, std::uint64_t seed) : ports_(ports), rando
 }
 
 void ModuleState::buildUnitTables(BoxShape shape) {
-    unitCells = UnitTable(shape);
+    // Every new puzzle asks for the tables; they only change with the shape.
+    if (unitCells.n() == 0 || unitCells.shape() != shape) unitCells = UnitTable(shape);
     neSubsets.assign(static_cast<std::size_t>(shape.n()), 0);
 }
 

@@ -20,12 +20,12 @@ int scell::dim() const {
     return meGrid->dim();
 }
 
-void scell::init(int nposs, Random& random) {
+void scell::init() {
     bPoss = 0;
     Invalid = Entered = Sure = Original = false;
     Trying = 0;
     countPossibilities = 0;
-    sPossOrder.listInit(nposs, random);
+    sPossOrder = PossOrder{};
 }
 
 void scell::Clear() {

@@ -33,12 +33,14 @@ constexpr std::uint32_t allCandidates(int n) {
     return n >= 32 ? ~0u : candidateBit(n) - 1u;
 }
 
-// A cell's candidate indexes 0..N-1 in the random order guesses try them.
+// A cell's candidate indexes 0..N-1 in the random order guesses try them. Drawn when the solver
+// first guesses on the cell (nList 0 until then): most cells of most grids are never guessed on.
 struct PossOrder {
     std::array<std::int8_t, kMaxDim> entries{};
     int nList = 0;
 
     void listInit(int n, Random& random);
+    bool drawn() const { return nList > 0; }
     int ListGetValue(int ip) const { return entries[static_cast<std::size_t>(ip)]; }
 };
 
@@ -58,8 +60,8 @@ class scell {
     std::int16_t sOrderIndex = 0;
     std::int16_t boxNumber = 0;
 
-    // Resets value, flags and candidates and draws a fresh candidate order of nposs entries.
-    void init(int nposs, Random& random);
+    // Resets value, flags and candidates; the candidate order is drawn when first needed.
+    void init();
     void Clear();
     // Copies this cell's state into s (s.Clear() first). meGrid is copied too: a copy made for
     // another grid must have its meGrid set again by the caller.

@@ -24,7 +24,7 @@ int scells::initstartoff(PuzzleControl& pc) {
         for (int col = 0; col < n_; ++col) {
             scell& cell = getCell(row, col);
             cell.meGrid = this;
-            cell.init(n_, random);
+            cell.init();
             cell.meRow = static_cast<std::int16_t>(row);
             cell.meCol = static_cast<std::int16_t>(col);
             cell.boxNumber = static_cast<std::int16_t>(cell.boxIndex());
@@ -59,6 +59,22 @@ scells& scells::sCopy(scells& s) const {
     return s;
 }
 
+void scells::cloneFrom(const scells& source) {
+    pControl = source.pControl;
+    n_ = source.n_;
+    nClone = static_cast<std::int16_t>(source.nClone + 1);
+    SolvedStatus = source.SolvedStatus;
+    Invalid = false;
+    cells_ = source.cells_;
+    for (scell& cell : cells_) {
+        cell.meGrid = this;
+        cell.Invalid = false;
+        cell.sPossOrder.nList = 0;
+    }
+    sOrder = source.sOrder;
+    sOrder.meGrid = this;
+}
+
 int scells::countInUnit(int element, int unit, int unitType) const {
     const std::int16_t* members = unitOf(unit, unitType);
     int count = 0;
@@ -71,14 +87,41 @@ int scells::countInUnit(int element, int unit, int unitType) const {
 
 void scells::Validate() {
     Invalid = false;
+    // Values held twice or more in each row, column and box, gathered once; a value outside
+    // 1..N is counted cell by cell.
+    std::array<std::uint32_t, kMaxDim> rowOnce{}, rowTwice{}, colOnce{}, colTwice{}, boxOnce{},
+        boxTwice{};
+    auto note = [](std::uint32_t& once, std::uint32_t& twice, std::uint32_t bit) {
+        twice |= once & bit;
+        once |= bit;
+    };
+    for (const scell& cell : cells_) {
+        if (!cell.Sure || cell.Trying < 1 || cell.Trying > n_) continue;
+        const std::uint32_t bit = candidateBit(cell.Trying - 1);
+        const auto r = static_cast<std::size_t>(cell.meRow);
+        const auto c = static_cast<std::size_t>(cell.meCol);
+        const auto b = static_cast<std::size_t>(cell.boxNumber);
+        note(rowOnce[r], rowTwice[r], bit);
+        note(colOnce[c], colTwice[c], bit);
+        note(boxOnce[b], boxTwice[b], bit);
+    }
     for (scell& cell : cells_) {
         cell.Invalid = false;
         if (!cell.Sure) continue;
         const int v = cell.Trying;
-        if (countInUnit(v, cell.meRow, kRow) >= 2 || countInUnit(v, cell.meCol, kColumn) >= 2 ||
-            countInUnit(v, cell.boxNumber, kBox) >= 2) {
-            cell.putInvalid();
+        bool twice = false;
+        if (v >= 1 && v <= n_) {
+            const std::uint32_t bit = candidateBit(v - 1);
+            twice = ((rowTwice[static_cast<std::size_t>(cell.meRow)] |
+                      colTwice[static_cast<std::size_t>(cell.meCol)] |
+                      boxTwice[static_cast<std::size_t>(cell.boxNumber)]) &
+                     bit) != 0;
+        } else {
+            twice = countInUnit(v, cell.meRow, kRow) >= 2 ||
+                    countInUnit(v, cell.meCol, kColumn) >= 2 ||
+                    countInUnit(v, cell.boxNumber, kBox) >= 2;
         }
+        if (twice) cell.putInvalid();
     }
 }
 

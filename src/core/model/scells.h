@@ -53,6 +53,11 @@ class scells {
     void ClearPencilMarks();
     // Copies values and flags (not candidates, Invalid or orders) into s, built for the same size.
     scells& sCopy(scells& s) const;
+    // Makes this grid a copy of `source` as the guessing solver needs it, without building it
+    // first: values, flags, candidates and the solver order (taken from the source rather than
+    // drawn again); no Invalid marks and no candidate order drawn yet, as on a fresh grid. Copy
+    // depth and status as sCopy gives them.
+    void cloneFrom(const scells& source);
     void Validate();
     int allDone() const;
     void Resetting();

@@ -41,9 +41,9 @@ class Remover {
         : pc_(pc), base_(base), bar_(pc.module->statusBar()), target_(target) {
         cells_ = base.cellCount();
         maxStep_ = 3 * pc.nDim;
-        initstandalone(backup_, pc);
-        initstandalone(solution_, pc);
-        base_.sCopy(solution_);
+        // Both only keep values and flags, so plain copies stand for built grids.
+        backup_.cloneFrom(base_);
+        solution_.cloneFrom(base_);
         order_.listInit(cells_, nullptr, pc.module->random());
     }
 

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "elimination/candidates.h"
-#include "elimination/grid_build.h"
 #include "elimination/statsblock.h"
+#include "model/module_state.h"
 #include "model/ports.h"
 #include "model/puzzle_control.h"
 
@@ -30,10 +30,37 @@ int tryIt(scells& grid) {
 }
 
 GridPtr Clone(scells& grid) {
+    PuzzleControl& pc = *grid.pControl;
     auto copy = std::make_shared<scells>();
-    initOnGridStack(copy, *grid.pControl);
-    grid.sCopy(*copy);
+    copy->cloneFrom(grid);
+    // A freshly built grid has no marks when they are kept by hand (nothing computes them).
+    if (pc.manualPencilMarks) copy->ClearPencilMarks();
+    pc.sBlock->scColl.push_back(copy);
     return copy;
+}
+
+// Sorting the solver order by candidate count and taking its first open cell, as the order came
+// from a uniform shuffle, gives each open cell of the fewest candidates the same chance; one draw
+// among them does the same without the shuffle and the sort.
+scell* pickGuessCell(scells& grid, Random& random) {
+    int fewest = 0;
+    int ties = 0;
+    for (const scell& cell : grid.cells()) {
+        if (cell.Sure) continue;
+        if (ties == 0 || cell.countPossibilities < fewest) {
+            fewest = cell.countPossibilities;
+            ties = 1;
+        } else if (cell.countPossibilities == fewest) {
+            ++ties;
+        }
+    }
+    if (ties == 0) return nullptr;
+    int pick = ties == 1 ? 0 : random.below(ties);
+    for (scell& cell : grid.cells()) {
+        if (cell.Sure || cell.countPossibilities != fewest) continue;
+        if (pick-- == 0) return &cell;
+    }
+    return nullptr;
 }
 
 int guessSolve(PuzzleControl& pc, const scell* sGuess, bool force) {
@@ -55,10 +82,10 @@ int guessSolve(PuzzleControl& pc, const scell* sGuess, bool force) {
     if (s == 1) return 1;
     if (s != 2 || !guessing) return s;
 
-    cur->Optimize();
-    const scell* g = cur->getNextGuess(nullptr);
+    Random& random = pc.module->random();
+    scell* g = pickGuessCell(*cur, random);
     if (g == nullptr) return s;
-    // The sort puts an open cell without candidates first: the grid is a contradiction.
+    // An open cell without candidates has the fewest: the grid is a contradiction.
     if (g->countPossibilities == 0) {
         if (topLevel) cur->SolvedStatus = 0;
         return 0;
@@ -66,6 +93,7 @@ int guessSolve(PuzzleControl& pc, const scell* sGuess, bool force) {
 
     const int row = g->meRow;
     const int col = g->meCol;
+    if (!g->sPossOrder.drawn()) g->sPossOrder.listInit(pc.nDim, random);
     const PossOrder order = g->sPossOrder;
     const std::uint32_t candidates = g->bPoss;
     const GridPtr start = cur;

@@ -1,5 +1,6 @@
 // The guessing solver: depth-first search on copies of the grid pushed on the grid stack,
-// guessing in the open cell with the fewest candidates, candidates in the cell's random order.
+// guessing in the open cell with the fewest candidates (ties broken at random), candidates in the
+// cell's random order.
 #pragma once
 
 #include <vector>
@@ -23,8 +24,12 @@ int guessSolve(PuzzleControl& pc, const scell* sGuess, bool force);
 // Elimination alone, then the completion test: 1 solved, 0 contradiction, 2 undecided.
 int tryIt(scells& grid);
 
-// A new grid on the grid stack holding this grid's values and givens, with its own fresh orders.
+// A new grid on the grid stack holding this grid's values and givens (see scells::cloneFrom).
 GridPtr Clone(scells& grid);
+
+// The open cell the search guesses on: one with the fewest candidates, drawn uniformly among
+// those; nullptr when no cell is open.
+scell* pickGuessCell(scells& grid, Random& random);
 
 // Releases and removes the last grid; returns the new last grid, or nullptr when none is left.
 GridPtr popGrid(std::vector<GridPtr>& stack);

@@ -11,9 +11,9 @@ namespace velmora {
 
 scells& takeGridState(PuzzleControl& pc, int k) {
     const GridPtr source = pc.sBlock->scColl.at(static_cast<std::size_t>(k - 1));
+    // The saved state needs only values and flags; a plain copy stands for a built grid.
     scells saved;
-    initstandalone(saved, pc);
-    source->sCopy(saved);
+    saved.cloneFrom(*source);
     buildPuzzle(pc);
     saved.sCopy(*pc.theCells);
     return *pc.theCells;
