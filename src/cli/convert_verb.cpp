@@ -2,42 +2,27 @@
 
 #include <istream>
 #include <ostream>
+#include <vector>
 
-#include "commands/commands.h"
+#include "commands/exchange_commands.h"
 #include "commands/save_commands.h"
 #include "commands/workbench.h"
-#include "elimination/candidates.h"
-#include "puzzle_line.h"
+#include "formats/puzzle_writer.h"
+#include "model/latin1.h"
+#include "puzzle_input.h"
 #include "save_file_input.h"
-#include "savefile/save_messages.h"
+#include "savefile/save_file_io.h"
+#include "savefile/save_text_writer.h"
+#include "steps/candidate_grid.h"
 #include "stream_messages.h"
 
 namespace velmora::cli {
 
 namespace {
 
-struct FoundLine {
-    std::string text;  // empty when the input holds no puzzle line
-    int lineNumber = 0;
-    bool tooLong = false;
-};
-
-// The first puzzle line at or after `start`.
-FoundLine firstPuzzleLine(const InputStart& start, LineReader& lines) {
-    if (start.firstLineTooLong) return {start.firstLine, start.lineNumber, true};
-    if (!start.empty && !isSkippedLine(start.firstLine)) return {start.firstLine, start.lineNumber};
-    std::string line;
-    for (;;) {
-        const LineReader::Status read = lines.next(line);
-        if (read == LineReader::Status::End) return {};
-        if (read == LineReader::Status::TooLong) return {line, lines.lineNumber(), true};
-        if (!isSkippedLine(line)) return {line, lines.lineNumber()};
-    }
-}
-
-}  // namespace
-
-int convertVerb(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
+// The first puzzle as the window would save it right after taking it in.
+int writeSaveFile(const Options& options, const ExchangePuzzle& puzzle, std::ostream& out,
+                  std::ostream& err) {
     FixedSettings settings = settingsFor(options);
     StreamMessages messages(err);
     Ports ports;
@@ -45,55 +30,54 @@ int convertVerb(const Options& options, std::istream& in, std::ostream& out, std
     ports.messages = &messages;
     Workbench wb(ports, Random::clockSeed());
     wb.newPuzzle();
+    installExchangePuzzle(wb, puzzle);
+    if (!options.save.empty()) return savePuzzle(wb, options.save) ? 0 : 1;
+    out << writeSaveText(wb.pc(), "-", wb.clock());
+    return 0;
+}
 
-    LineReader lines(in);
-    InputStart start = readInputStart(lines);
-    if (start.saveFile) {
-        const std::string name = inputName(options);
-        std::string bytes = std::move(start.consumed);
-        if (!readRestOfSaveFile(in, bytes)) {
-            messages.information(tooLargeMessage(name));
-            out << "error\n";
-            return 1;
-        }
-        if (!loadPuzzleText(wb, bytes, name)) {
-            out << "error\n";
-            return 1;
-        }
-        if (!options.save.empty()) return savePuzzle(wb, options.save) ? 0 : 1;
-        out << writePuzzleLine(gridGivens(wb.theCells()), wb.pc().nDim) << '\n';
-        return 0;
-    }
+}  // namespace
 
-    if (options.save.empty()) {
-        err << "sudoku-velmora-cli: " << inputName(options)
-            << " holds one-line puzzles; --save OUT.svl names the save file to write\n";
-        return 2;
-    }
-    const int n = options.boxRows * options.boxCols;
-    const FoundLine found = firstPuzzleLine(start, lines);
-    if (found.text.empty()) {
+int convertVerb(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
+    std::vector<InputPuzzle> puzzles;
+    bool fromSaveFile = false;
+    const int status = forEachPuzzle(options, in, out, err, [&](const InputPuzzle& p) {
+        fromSaveFile = fromSaveFile || p.saveFile;
+        puzzles.push_back(p);
+    });
+    if (status != 0) return status;
+    if (puzzles.empty()) {
         out << "error\n";
         err << inputName(options) << ": no puzzle found\n";
         return 1;
     }
-    const PuzzleLine puzzle = found.tooLong ? tooLongLine() : readPuzzleLine(found.text, n);
-    if (!puzzle.error.empty()) {
-        out << "error\n";
-        err << "line " << found.lineNumber << ": " << puzzle.error << "\n";
-        return 1;
+    // Without --to a save file becomes one line, and one-line puzzles a save file.
+    const bool toSaveFile = options.toSaveFile || (!options.to && !fromSaveFile);
+    if (toSaveFile) {
+        if (!options.to && !options.toSaveFile && options.save.empty()) {
+            err << "sudoku-velmora-cli: " << inputName(options)
+                << " holds puzzles; --save OUT.svl names the save file to write, --to FORMAT "
+                   "another format\n";
+            return 2;
+        }
+        return writeSaveFile(options, puzzles.front().puzzle, out, err);
     }
-    // As the window: "Enter given numbers", then each given typed into its cell.
-    cbEnterInitial_Click(wb);
-    for (int b = 0; b < n * n; ++b) {
-        const int v = puzzle.values[static_cast<std::size_t>(b)];
-        if (v == 0) continue;
-        scell& cell = wb.theCells().getcellBigindex(b);
-        cell.scPush();
-        cell.putOriginal(v);
-        resetPossibilities(wb.theCells());
+    std::string text;
+    for (InputPuzzle& p : puzzles) {
+        // Pencil marks of a puzzle that came without them: what its givens leave.
+        if (!p.puzzle.candidates)
+            p.puzzle.candidates =
+                CandidateGrid::fromValues(p.puzzle.shape, p.puzzle.givens).candidates;
+        text += latin1ToUtf8(writePuzzle(p.puzzle, options.to.value_or(PuzzleFormat::Line),
+                                         WriteOptions{p.elements}));
     }
-    return savePuzzle(wb, options.save) ? 0 : 1;
+    if (options.save.empty()) {
+        out << text;
+        return 0;
+    }
+    if (writeFileAtomically(options.save, text)) return 0;
+    err << "sudoku-velmora-cli: cannot write " << options.save << '\n';
+    return 1;
 }
 
 }  // namespace velmora::cli

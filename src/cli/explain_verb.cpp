@@ -12,7 +12,7 @@ namespace velmora::cli {
 namespace {
 
 ExplainedPath pathOf(const Options& options, const InputPuzzle& puzzle) {
-    return explainGivens(puzzle.shape, puzzle.givens, ruleSwitchesFor(options));
+    return explainGivens(puzzle.puzzle.shape, puzzle.puzzle.givens, ruleSwitchesFor(options));
 }
 
 }  // namespace

@@ -29,6 +29,7 @@ std::string parseBox(const std::string& text, Options& o) {
                " boxes; the shapes are 3x3 4x4 2x2 2x3 3x4 2x4 2x5 3x5 2x6 3x6";
     o.boxRows = rows;
     o.boxCols = cols;
+    o.boxGiven = true;
     o.sizeOption = option;
     return {};
 }
@@ -120,6 +121,19 @@ ParseResult parseOptions(const std::vector<std::string>& args) {
             } else {
                 r.error = "--format wants text or tsv, not '" + v + "'";
             }
+        } else if (a == "--to" && o.verb == "convert") {
+            if (!value(v)) return r;
+            const std::optional<PuzzleFormat> format = formatFromName(v);
+            if (v == "svl") {
+                o.toSaveFile = true;
+            } else if (format && isWritable(*format)) {
+                o.to = format;
+            } else {
+                r.error = "--to wants line, tagged, grid, bordered, pm, candidates or svl, not '" +
+                          v + "'";
+            }
+        } else if (a == "--singles-as-givens" && o.verb != "generate") {
+            o.singlesAsGivens = true;
         } else if (a == "--seed" && (o.verb == "solve" || o.verb == "generate")) {
             if (!value(v)) return r;
             std::uint64_t seed = 0;
@@ -186,15 +200,19 @@ std::string usageText() {
            "  sudoku-velmora-cli explain [--box RxC] [--without RULES] [--lang en|de|fr]\n"
            "                             [--format text|tsv] [FILE]\n"
            "  sudoku-velmora-cli rate [--box RxC] [--without RULES] [FILE]\n"
-           "  sudoku-velmora-cli convert FILE.svl\n"
-           "  sudoku-velmora-cli convert [--box RxC] FILE --save OUT.svl\n"
+           "  sudoku-velmora-cli convert [--to line|tagged|grid|bordered|pm|candidates|svl]\n"
+           "                             [--box RxC] [--singles-as-givens] [--save OUT] [FILE]\n"
            "  sudoku-velmora-cli --help | --version\n"
            "\n"
-           "Puzzles are one per line: N*N characters row by row (N = R*C, default box 3x3), each\n"
-           "an element character (the first N of 1234567890ABCDEFGHIJKLMNOPQRSTUVWXYZ, lower case\n"
-           "accepted) or '.' for an empty cell; '0' is empty too where it is not an element.\n"
-           "Blank lines and lines starting with '#' are skipped. solve reads FILE or standard "
-           "input\n"
+           "Every verb reads puzzles in any of these forms, recognised by their content: one per\n"
+           "line as N*N characters row by row (each an element character, the first N of\n"
+           "1234567890ABCDEFGHIJKLMNOPQRSTUVWXYZ, lower case accepted, or '.', '-', '*', '_' or\n"
+           "'0' where 0 is no element for an empty cell), tagged lines (3x4: and the line),\n"
+           "candidate lines (N*N*N characters), plain, bordered (.ss), .sdk and pencil-mark "
+           "grids,\n"
+           "or a save file (.svl). The box shape follows from the size; a 12x12 that does not say\n"
+           "its boxes takes --box (3x4 or 2x6). Blank lines and lines starting with '#' are\n"
+           "skipped. solve reads FILE or standard input\n"
            "and prints each grid as the solver left it, a tab and one word: solved, unsolvable,\n"
            "undecided, gave-up (the search reached its call limit) or invalid (conflicting "
            "givens).\n"
@@ -207,9 +225,10 @@ std::string usageText() {
            "solves\n"
            "it; --save OUT.svl writes the outcome (of the first puzzle) as a save file, and for\n"
            "generate the first puzzle as the window saves it right after Generate. convert\n"
-           "prints a save file's givens as one line, or writes the first puzzle of a one-line\n"
-           "file as a save file. A save file that cannot be loaded prints error, its message on\n"
-           "standard error, and gives exit status 1.\n"
+           "writes the puzzles in the format --to names (svl: the first puzzle as a save file);\n"
+           "without --to a save file becomes one line and other input a save file (--save).\n"
+           "--save writes to a file instead of standard output. A save file that cannot be\n"
+           "loaded prints error, its message on standard error, and gives exit status 1.\n"
            "explain prints each puzzle's path from its givens with the program's own rules, a\n"
            "sentence a step (--format tsv: STEP, TECHNIQUE, PLACEMENTS, ELIMINATIONS and TEXT\n"
            "separated by tabs, then RESULT and solved, stuck or invalid), a blank line after\n"

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "formats/puzzle_format.h"
 #include "model/quiet_ports.h"
 #include "steps/rule_switches.h"
 
@@ -20,6 +21,7 @@ struct Options {
     std::string verb;
     int boxRows = 3;
     int boxCols = 3;
+    bool boxGiven = false;  // --box was named
     int sizeOption = 0;
     bool bruteForce = false;
     std::optional<std::uint64_t> seed;
@@ -32,6 +34,9 @@ struct Options {
     bool version = false;
     int language = 0;  // --lang: 0 en, 1 de, 2 fr
     bool tsv = false;  // --format tsv
+    bool singlesAsGivens = false;
+    std::optional<PuzzleFormat> to;  // convert --to; svl is the save file
+    bool toSaveFile = false;
 };
 
 struct ParseResult {

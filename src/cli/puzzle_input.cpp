@@ -1,9 +1,11 @@
 #include "puzzle_input.h"
 
 #include <filesystem>
+#include <optional>
 #include <ostream>
 #include <vector>
 
+#include "commands/exchange_commands.h"
 #include "commands/save_commands.h"
 #include "commands/workbench.h"
 #include "display/element_characters.h"
@@ -25,12 +27,17 @@ struct TextLine {
 };
 
 int readSaveFile(const Options& options, InputStart start, std::istream& in, std::ostream& out,
-                 std::ostream& err, const std::function<void(const InputPuzzle&)>& each) {
+                 std::ostream& err, const std::function<void(const InputPuzzle&)>& each,
+                 Workbench* given) {
     StreamMessages messages(err);
     Ports ports;
     ports.messages = &messages;
-    Workbench wb(ports, 1);
-    wb.newPuzzle();
+    std::optional<Workbench> own;
+    if (!given) {
+        own.emplace(ports, 1);
+        own->newPuzzle();
+    }
+    Workbench& wb = given ? *given : *own;
     const std::string name = inputName(options);
     std::string bytes = std::move(start.consumed);
     if (!readRestOfSaveFile(in, bytes)) {
@@ -42,7 +49,7 @@ int readSaveFile(const Options& options, InputStart start, std::istream& in, std
         out << "error\n";
         return 1;
     }
-    each({puzzleOf(wb.theCells(), false), wb.pc().sElements});
+    each({puzzleOf(wb.theCells(), false), wb.pc().sElements, true});
     return 0;
 }
 
@@ -58,18 +65,16 @@ bool isOneLinePuzzle(const ReadResult& read) {
 }
 
 // One line read alone; a fault names the line's own number.
-int readOneLine(const TextLine& line, const ReadOptions& read, std::ostream& out,
-                std::ostream& err, const std::function<void(const InputPuzzle&)>& each) {
+int readOneLine(const TextLine& line, const ReadOptions& read, std::ostream& out, std::ostream& err,
+                const std::function<void(const InputPuzzle&)>& each) {
     if (!line.tooLong && isSkippedLine(line.text)) return 0;
-    ReadResult result;
     if (line.tooLong) {
-        result.error = ReadError{ReadErrorCode::TooLarge};
         err << "line " << line.number << ": the line is longer than " << kMaxInputLineLength
             << " characters\n";
         out << "error\n";
         return 1;
     }
-    result = readPuzzles(line.text, read);
+    ReadResult result = readPuzzles(line.text, read);
     if (!result.ok()) {
         result.error->line = line.number;
         refuse(*result.error, out, err);
@@ -86,16 +91,18 @@ ReadOptions readOptionsFor(const Options& options) {
     ReadOptions read;
     if (options.boxGiven) read.box = BoxShape{options.boxRows, options.boxCols};
     if (!options.files.empty())
-        read.hint = formatFromExtension(std::filesystem::path(options.files[0]).extension().string());
+        read.hint =
+            formatFromExtension(std::filesystem::path(options.files[0]).extension().string());
     read.singlesAsGivens = options.singlesAsGivens;
     return read;
 }
 
 int forEachPuzzle(const Options& options, std::istream& in, std::ostream& out, std::ostream& err,
-                  const std::function<void(const InputPuzzle&)>& each) {
+                  const std::function<void(const InputPuzzle&)>& each, Workbench* workbench) {
     LineReader lines(in);
     InputStart start = readInputStart(lines);
-    if (start.saveFile) return readSaveFile(options, std::move(start), in, out, err, each);
+    if (start.saveFile)
+        return readSaveFile(options, std::move(start), in, out, err, each, workbench);
     const ReadOptions read = readOptionsFor(options);
 
     // As much as the reader takes is read whole, so grids spread over lines are seen as such;

@@ -125,8 +125,8 @@ bool openPuzzleText(Workbench& wb, std::string_view text, std::optional<PuzzleFo
     if (pc.nDim == 12) options.box = BoxShape{pc.nRows, pc.nCols};
     ReadResult read = readPuzzles(text, options);
     if (!read.ok() && read.error->code == ReadErrorCode::AmbiguousShape) {
-        options.box = wb.messages().question(twelveQuestion(pc.wLanguage)) ? BoxShape{3, 4}
-                                                                           : BoxShape{2, 6};
+        options.box =
+            wb.messages().question(twelveQuestion(pc.wLanguage)) ? BoxShape{3, 4} : BoxShape{2, 6};
         read = readPuzzles(text, options);
     }
     if (!read.ok()) {
@@ -146,9 +146,8 @@ bool openPuzzleFile(Workbench& wb, const std::filesystem::path& path) {
         return false;
     }
     const std::string_view bytes = file.bytes;
-    const std::string_view first = bytes.substr(bytes.find_first_not_of(" \t\r\n") == bytes.npos
-                                                    ? 0
-                                                    : bytes.find_first_not_of(" \t\r\n"));
+    const std::string_view first = bytes.substr(
+        bytes.find_first_not_of(" \t\r\n") == bytes.npos ? 0 : bytes.find_first_not_of(" \t\r\n"));
     if (!first.empty() && first.size() > 1 && first[1] == ',' &&
         std::string_view("!+-=").find(first[0]) != std::string_view::npos)
         return loadPuzzleText(wb, bytes, pathText(path));
