@@ -81,8 +81,10 @@ fi
 # Validators: any error or warning fails; AppStream's infos and pedantic notes do not.
 desktop=$stage/share/applications/$id.desktop
 if [ -s "$desktop" ]; then
-    report=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate: $report"
-    if grep -qE '(error|warning):' <<<"$report"; then fail "desktop-file-validate: $report"; fi
+    if ! report=$(desktop-file-validate "$desktop" 2>&1) || grep -qE '(error|warning):' <<<"$report"
+    then
+        fail "desktop-file-validate: $report"
+    fi
 fi
 metainfo=$stage/share/metainfo/$id.metainfo.xml
 if [ -s "$metainfo" ]; then
