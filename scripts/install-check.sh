@@ -31,12 +31,12 @@ doc=share/doc/sudoku-velmora
 expected=(
     bin/sudoku-velmora
     bin/sudoku-velmora-cli
-    share/applications/$id.desktop
-    share/icons/hicolor/scalable/apps/$id.svg
-    share/metainfo/$id.metainfo.xml
-    share/mime/packages/$id.xml
-    $doc/README.md
-    $doc/examples/puzzles-3x3.txt
+    "share/applications/$id.desktop"
+    "share/icons/hicolor/scalable/apps/$id.svg"
+    "share/metainfo/$id.metainfo.xml"
+    "share/mime/packages/$id.xml"
+    "$doc/README.md"
+    "$doc/examples/puzzles-3x3.txt"
 )
 for px in 16 32 48 64 128 256; do
     expected+=("share/icons/hicolor/${px}x${px}/apps/$id.png")
