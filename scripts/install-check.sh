@@ -77,6 +77,12 @@ if [ -s "$examples" ]; then
     fi
 fi
 "$stage/bin/sudoku-velmora-cli" --help >/dev/null || fail "sudoku-velmora-cli --help failed"
+# Both programs answer --version without a display, with the version the build was given.
+version=$(sed -n 's/^set(VELMORA_VERSION "\(.*\)")$/\1/p' CMakeLists.txt)
+for program in sudoku-velmora sudoku-velmora-cli; do
+    said=$("$stage/bin/$program" --version 2>&1) || true
+    [ "$said" = "$program $version" ] || fail "$program --version says '$said', not $version"
+done
 
 # Validators: any error or warning fails; AppStream's infos and pedantic notes do not.
 desktop=$stage/share/applications/$id.desktop
