@@ -9,12 +9,11 @@ cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh desktop-file-utils appstream
 
+# The "release" preset: build-release/, Release, the two programs only, no tests.
 launcher=()
 if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
-cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELMORA_BUILD_UI=ON \
-    -DBUILD_TESTING=OFF -DVELMORA_BUILD_BENCH=OFF "${launcher[@]}"
-cmake --build build-release --parallel "${VELMORA_JOBS:-$(nproc)}" \
-    --target sudoku-velmora sudoku-velmora-cli
+cmake --preset release -DVELMORA_BUILD_UI=ON "${launcher[@]}"
+cmake --build --preset release --parallel "${VELMORA_JOBS:-$(nproc)}"
 
 stage=$PWD/build-release/staging
 rm -rf "$stage"
