@@ -2,17 +2,26 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
+#include <QShortcut>
+#include <QUrl>
 #include <algorithm>
+#include <filesystem>
 
 #include "command_column.h"
 #include "commands/candidate_options.h"
 #include "commands/commands.h"
+#include "commands/exchange_commands.h"
 #include "commands/language_choice.h"
 #include "commands/save_commands.h"
 #include "commands/size_commands.h"
@@ -34,6 +43,7 @@
 #include "size_frame.h"
 #include "statistics_panel.h"
 #include "status_panels.h"
+#include "texts/exchange_texts.h"
 #include "texts/language_tables.h"
 #include "undo_buttons_port.h"
 #include "window_settings_port.h"
@@ -80,6 +90,7 @@ MainForm::MainForm(std::uint64_t seed, QWidget* parent) : QMainWindow(parent) {
     Form_Load();
     pencilMarkEditor_ = std::make_unique<PencilMarkEditor>(*wb_, *entryGrid_, *tbGridEntry_);
     connectHandlers();
+    setAcceptDrops(true);
     // Typing goes into the grid from the start.
     entryGrid_->setFocus();
 }
@@ -151,6 +162,10 @@ void MainForm::Form_Load() {
 }
 
 void MainForm::connectHandlers() {
+    connect(new QShortcut(QKeySequence::Paste, this), &QShortcut::activated, this,
+            &MainForm::pastePuzzle);
+    connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
+            &MainForm::copyPuzzle);
     connect(entryGrid_, &EntryGrid::keyTyped, this, &MainForm::EntryGrid_KeyPress);
     const auto command = [this](QPushButton* button, void (*handler)(Workbench&)) {
         connect(button, &QPushButton::clicked, this, [this, handler] {
@@ -250,6 +265,48 @@ void MainForm::cbLoad_Click() {
 void MainForm::cbPrint_Click() {
     if (!ready()) return;
     gPrint(this, *entryGrid_, *wb_);
+}
+
+bool MainForm::openFile(const QString& path) {
+    if (!ready()) return false;
+    return velmora::openPuzzleFile(*wb_,
+                                   std::filesystem::path(QFile::encodeName(path).toStdString()));
+}
+
+void MainForm::pastePuzzle() {
+    if (!ready()) return;
+    const QString text = QGuiApplication::clipboard()->text();
+    if (text.trimmed().isEmpty()) {
+        wb_->messages().information(nothingToPaste(wb_->pc().wLanguage));
+        return;
+    }
+    velmora::openPuzzleText(*wb_, text.toStdString());
+}
+
+void MainForm::copyPuzzle() {
+    const ClipboardTexts texts = velmora::copyPuzzle(*wb_);
+    auto* mime = new QMimeData;
+    mime->setText(QString::fromStdString(texts.line));
+    mime->setData(kPencilMarksMime, QByteArray::fromStdString(texts.pencilMarks));
+    QGuiApplication::clipboard()->setMimeData(mime);
+}
+
+void MainForm::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls() || event->mimeData()->hasText()) event->acceptProposedAction();
+}
+
+void MainForm::dropEvent(QDropEvent* event) {
+    const QMimeData* dropped = event->mimeData();
+    for (const QUrl& url : dropped->urls()) {
+        if (!url.isLocalFile()) continue;
+        event->acceptProposedAction();
+        openFile(url.toLocalFile());
+        return;
+    }
+    if (dropped->hasText() && ready()) {
+        event->acceptProposedAction();
+        velmora::openPuzzleText(*wb_, dropped->text().toStdString());
+    }
 }
 
 void MainForm::cbExit_Click() {

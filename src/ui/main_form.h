@@ -58,6 +58,19 @@ class MainForm : public QMainWindow {
     // A command may run: nothing long is under way and no pencil-mark editor holds the focus.
     bool ready() const;
 
+    // Opens a file as Load does (a save file or any exchange format).
+    bool openFile(const QString& path);
+    // Paste: the clipboard's text as a new puzzle. Copy: the puzzle onto the clipboard.
+    void pastePuzzle();
+    void copyPuzzle();
+
+    // The clipboard's second text: the pencil-mark grid of what the window shows.
+    static constexpr const char* kPencilMarksMime = "text/x-sudoku-pencil-marks";
+
+  protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
   private:
     void buildWidgets();
     void connectHandlers();

@@ -79,6 +79,12 @@ void WindowSettingsPort::showManualPencilMarks(bool ticked) {
     column_.ckbmanualpencilmarks->setChecked(ticked);
 }
 
+void WindowSettingsPort::showSizeOption(int index) {
+    if (index < 0 || index >= SizeFrame::kOptions) return;
+    const QSignalBlocker quiet(column_.frsize);
+    column_.frsize->option(index)->setChecked(true);
+}
+
 void WindowSettingsPort::showLoadedOptions(const LoadedOptions& options) {
     if (options.sizeOption >= 0 && options.sizeOption < SizeFrame::kOptions)
         column_.frsize->option(options.sizeOption)->setChecked(true);

@@ -28,6 +28,7 @@ class WindowSettingsPort : public WindowSettings {
     void setShowPencilMarks(bool ticked) override;
     void setShowPencilMarksEnabled(bool enabled) override;
     void showManualPencilMarks(bool ticked) override;
+    void showSizeOption(int index) override;
     void showLoadedOptions(const LoadedOptions& options) override;
 
   private:

@@ -1,5 +1,6 @@
 #include "commands/save_commands.h"
 
+#include "commands/exchange_commands.h"
 #include "commands/language_choice.h"
 #include "commands/workbench.h"
 #include "elimination/candidates.h"
@@ -18,7 +19,7 @@ namespace {
 FileDialogRequest dialogSpec(FileDialogs& dialogs, std::string_view title, bool saving) {
     FileDialogRequest request;
     request.title = title;
-    request.filter = kSaveFileFilter;
+    request.filter = saving ? kSaveFileFilter : kLoadFileFilter;
     request.defaultExtension = kSaveFileExtension;
     request.initialFolder = dialogs.programFolder() / kSavedFolder;
     request.confirmOverwrite = saving;
@@ -113,7 +114,7 @@ void fSave(Workbench& wb, const std::string& forcename) {
 
 void fload(Workbench& wb, const std::string& forcename) {
     const auto path = chooseFile(wb.fileDialogs(), forcename, false);
-    if (path) loadPuzzle(wb, *path);
+    if (path) openPuzzleFile(wb, *path);
 }
 
 }  // namespace velmora

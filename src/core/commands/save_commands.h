@@ -29,7 +29,8 @@ bool loadPuzzleText(Workbench& wb, std::string_view bytes, const std::string& fi
 void installSaveFile(Workbench& wb, const SaveFileContents& contents);
 
 // Save and Load. An empty forcename asks the file dialogs; otherwise the file is
-// "saved/<forcename>" in the program's folder and no dialog is shown.
+// "saved/<forcename>" in the program's folder and no dialog is shown. Load opens a save file or
+// a file in any exchange format.
 void fSave(Workbench& wb, const std::string& forcename);
 void fload(Workbench& wb, const std::string& forcename);
 

@@ -18,6 +18,11 @@ inline constexpr std::string_view kSaveDialogTitle = "Save Current Puzzle";
 inline constexpr std::string_view kLoadDialogTitle = "Load a saved Puzzle";
 inline constexpr std::string_view kSaveFileFilter =
     "Sudoku Velmora files (*.svl)|*.svl|All files|*.*";
+// Load reads every format the program knows, so its dialog offers each.
+inline constexpr std::string_view kLoadFileFilter =
+    "All puzzle files|*.svl;*.txt;*.sdm;*.ss;*.sdk|Sudoku Velmora files (*.svl)|*.svl|"
+    "One-line puzzles (*.txt *.sdm)|*.txt;*.sdm|Simple Sudoku (*.ss)|*.ss|"
+    "SadMan Sudoku (*.sdk)|*.sdk|All files|*.*";
 inline constexpr std::string_view kSaveFileExtension = "svl";
 inline constexpr std::string_view kSavedFolder = "saved";
 
