@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "book_command.h"
 #include "command_column.h"
 #include "commands/candidate_options.h"
 #include "commands/commands.h"
@@ -104,8 +105,7 @@ void MainForm::buildWidgets() {
     int areaHeight = 0;
     for (const SizeOption& o : kSizeOptions) {
         const int n = o.nRows * o.nCols;
-        const GridGeometry g = entryGridGeometry(o.cFontSize * 1.6, n, n,
-                                                 entryGrid_->logicalDpiX(),
+        const GridGeometry g = entryGridGeometry(o.cFontSize * 1.6, n, n, entryGrid_->logicalDpiX(),
                                                  entryGrid_->logicalDpiY());
         const QSize s = entryGrid_->sizeForCellArea(g.width, g.height);
         areaWidth = std::max(areaWidth, s.width());
@@ -165,6 +165,7 @@ void MainForm::connectHandlers() {
     connect(column_->cbSave, &QPushButton::clicked, this, &MainForm::cbSave_Click);
     connect(column_->cbLoad, &QPushButton::clicked, this, &MainForm::cbLoad_Click);
     connect(column_->cbPrint, &QPushButton::clicked, this, &MainForm::cbPrint_Click);
+    connect(column_->cbBook, &QPushButton::clicked, this, &MainForm::cbBook_Click);
     connect(column_->cbExit, &QPushButton::clicked, this, &MainForm::cbExit_Click);
     connect(entryGrid_, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& at) {
         if (!busy_) pencilMarkEditor_->EntryGrid_DblClick(at.row(), at.column());
@@ -245,6 +246,11 @@ void MainForm::cbLoad_Click() {
 void MainForm::cbPrint_Click() {
     if (!ready()) return;
     gPrint(this, *entryGrid_, *wb_);
+}
+
+void MainForm::cbBook_Click() {
+    if (!ready()) return;
+    makePuzzleBook(this, *wb_);
 }
 
 void MainForm::cbExit_Click() {

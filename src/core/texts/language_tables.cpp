@@ -10,7 +10,7 @@ namespace velmora {
 
 namespace {
 
-constexpr std::size_t kControlCount = 27;
+constexpr std::size_t kControlCount = 28;
 using Table = std::array<ControlTexts, kControlCount>;
 
 constexpr std::string_view kEnglishTitle =
@@ -53,6 +53,7 @@ constexpr Table kEnglish{{
     {"cbhint", "Hint", "If you are stuck this may reveal a possible answer"},
     {"cbSave", "Save", std::nullopt},
     {"cbPrint", "Print", "Print the puzzle"},
+    {"cbBook", "Puzzle book...", "Make a book of new puzzles as a PDF file to print"},
     {"cbLoad", "Load", std::nullopt},
     {"cbExit", "Exit", "Exit the program"},
     {kWindowTitleControl, kEnglishTitle, std::nullopt},
@@ -61,7 +62,7 @@ constexpr Table kEnglish{{
      "Reveal count of each type of complex eliminations"},
 }};
 
-// German spells umlauts as two letters, so the table stays plain ASCII.
+// German spells umlauts as two letters in the texts it has always shown; newer texts use them.
 constexpr Table kGerman{{
     {"lbGenerate", "Puzzle generieren", std::nullopt},
     {"cbGenerate", "Neu", "Ein Klick generiert ein neues Puzzle - alles Bestehende wird geloescht"},
@@ -100,6 +101,7 @@ constexpr Table kGerman{{
      "Wenn Sie wirklich nicht weiterkommen, gibt es hier eine Ziffer pro Klick gratis."},
     {"cbSave", "Speichern", std::nullopt},
     {"cbPrint", "Drucken", "Das Puzzle ausdrucken"},
+    {"cbBook", "Rätselheft...", "Ein Heft neuer Rätsel als PDF-Datei zum Ausdrucken erstellen"},
     {"cbLoad", "Laden", std::nullopt},
     {"cbExit", "Schliessen", "Beendet das Programm"},
     {kWindowTitleControl, kGermanTitle, std::nullopt},
@@ -146,6 +148,7 @@ constexpr Table kFrench{{
     {"cbhint", "Conseiller", "Si vous êtes bloqué, je peux vous aider"},
     {"cbSave", "Sauver", std::nullopt},
     {"cbPrint", "Imprimer", "Imprimer le puzzle"},
+    {"cbBook", "Livret de puzzles...", "Créer un livret de nouveaux puzzles en PDF, à imprimer"},
     {"cbLoad", "Charger", std::nullopt},
     {"cbExit", "Sortir", "Fini"},
     {kWindowTitleControl, kEnglishTitle, std::nullopt},
