@@ -76,6 +76,9 @@ BookDialog::BookDialog(const BookChoice& start, QWidget* parent) : QDialog(paren
 
     titleEdit = new QLineEdit(QString::fromStdString(start.options.title), this);
     titleEdit->setPlaceholderText(text(book::BookText::DefaultTitle, language));
+    // Room for the default title as a hint.
+    titleEdit->setMinimumWidth(
+        titleEdit->fontMetrics().horizontalAdvance(titleEdit->placeholderText()) + 24);
     form->addRow(text(book::BookText::TitleLabel, language), titleEdit);
 
     paperBox = new QComboBox(this);

@@ -24,8 +24,9 @@ struct LineWidths {
 constexpr LineWidths kPuzzleLines{0.5, 1.6, 2.2};
 constexpr LineWidths kSolutionLines{0.4, 1.1, 1.5};
 
-constexpr double kValueShare = 0.62;     // a value's font size to the cell's side
-constexpr double kCandidateShare = 0.3;  // the candidates' font size before fitting
+constexpr double kValueShare = 0.62;      // a value's font size to the cell's side
+constexpr double kCandidateShare = 0.3;   // the candidates' font size before fitting
+constexpr double kCandidateInset = 0.06;  // the candidates' margin to the cell's side
 constexpr Colour kWhite = rgb(255, 255, 255);
 constexpr Colour kBlack = rgb(0, 0, 0);
 // Solved values stay apart from the givens, and print well in black and white.
@@ -183,17 +184,18 @@ void BookPainter::paintGrid(QPainter& painter, const QRectF& grid, const BookPuz
             view.format.alignment = CellAlignment::Centre;
             view.text = layout.elements[static_cast<std::size_t>(v - 1)];
             view.candidates = 0;
+            ui::paintCell(painter, rect, view, layout);
         } else if (!candidates.empty() && candidates[at] != 0) {
             view.format.fore = kCandidate;
             view.format.fontSize = cellPoints * kCandidateShare;
             view.format.alignment = CellAlignment::TopCentre;
             view.text.clear();
             view.candidates = candidates[at];
-        } else {
-            // The paper is white already.
-            continue;
+            // Paper lines are thicker than the screen's: keep the small grid off them.
+            const double inset = cell * kCandidateInset;
+            ui::paintCell(painter, rect.adjusted(inset, inset, -inset, -inset), view, layout);
         }
-        ui::paintCell(painter, rect, view, layout);
+        // Any other cell stays the white of the paper.
     }
 }
 
