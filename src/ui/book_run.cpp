@@ -10,9 +10,6 @@ namespace velmora::ui {
 
 namespace {
 
-// Short books finish before a progress dialog would be worth showing.
-constexpr int kProgressDelayMs = 400;
-
 QString text(book::BookText id, int language, std::initializer_list<std::string_view> args = {}) {
     return QString::fromStdString(book::bookText(id, language, args));
 }
@@ -40,12 +37,14 @@ BookRunResult runBook(QWidget* parent, const BookChoice& choice, const QString& 
     progress.setObjectName("bookProgress");
     progress.setWindowTitle(text(book::BookText::DialogTitle, language));
     progress.setCancelButtonText(text(book::BookText::CancelButton, language));
+    // Shown at once and modal: the window's own commands cannot run between two puzzles.
     progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(kProgressDelayMs);
+    progress.setMinimumDuration(0);
     progress.setAutoReset(false);
     progress.setAutoClose(false);
     // The pages are known once the puzzles are; until then they count as one step.
     progress.setRange(0, count + 1);
+    progress.show();
 
     book::BookGenerator generator(choice.request, seed);
     while (!generator.finished()) {

@@ -33,13 +33,10 @@ class BookGenerator {
     BookGenerator(const BookRequest& request, std::uint64_t seed, StatusBar* statusBar = nullptr);
 
     // Runs Generate once and keeps the puzzle when it has the level asked for. GaveUp when the
-    // puzzle being made has had its kAttemptsPerPuzzle runs; nothing is run any more then.
+    // puzzle being made has had its kAttemptsPerPuzzle runs. Runs nothing once the book is
+    // complete (Skipped) or given up (GaveUp).
     Outcome step();
     bool finished() const { return static_cast<int>(puzzles_.size()) >= request_.count; }
-    bool gaveUp() const { return gaveUp_; }
-    // Generate runs so far for the puzzle being made.
-    int attempts() const { return attempts_; }
-    const BookRequest& request() const { return request_; }
 
     const std::vector<BookPuzzle>& puzzles() const { return puzzles_; }
     std::vector<BookPuzzle> takePuzzles() { return std::move(puzzles_); }

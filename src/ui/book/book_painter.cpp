@@ -129,21 +129,24 @@ void BookPainter::paintPage(QPainter& painter, int index, double dotsPerPoint) c
     const double k = dotsPerPoint;
     const BookPage& page = plan_.pages()[static_cast<std::size_t>(index)];
     const SlotGrid& slotGrid = plan_.gridsOf(page.solutions);
-    const QString& family = family_;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
 
     std::string heading = title();
     if (page.solutions) heading += " · " + bookText(BookText::SolutionsHeading, options_.language);
     painter.setPen(Qt::black);
-    painter.setFont(textFont(family, kTitlePoints, true));
-    painter.drawText(scaled(plan_.titleArea(), k), Qt::AlignHCenter | Qt::AlignTop, qt(heading));
-    painter.setFont(textFont(family, kFooterPoints));
+    const QFont titleFont = textFont(family_, kTitlePoints, true);
+    const QRectF titleArea = scaled(plan_.titleArea(), k);
+    painter.setFont(titleFont);
+    painter.drawText(titleArea, Qt::AlignHCenter | Qt::AlignTop,
+                     QFontMetricsF(titleFont, painter.device())
+                         .elidedText(qt(heading), Qt::ElideRight, titleArea.width()));
+    painter.setFont(textFont(family_, kFooterPoints));
     painter.drawText(scaled(plan_.footerArea(), k), Qt::AlignHCenter | Qt::AlignBottom,
                      qt(bookText(BookText::PageOf, options_.language,
                                  {std::to_string(index + 1), std::to_string(plan_.pageCount())})));
 
-    const QFont labelFont = textFont(family, page.solutions ? kSolutionLabelPoints : kLabelPoints);
+    const QFont labelFont = textFont(family_, page.solutions ? kSolutionLabelPoints : kLabelPoints);
     for (int slot = 0; slot < page.count; ++slot) {
         const int number = page.first + slot;
         const BookPuzzle& puzzle = puzzles_[static_cast<std::size_t>(number)];

@@ -1,8 +1,7 @@
 #include "page_plan.h"
 
 #include <algorithm>
-#include <cmath>
-#include <cstdio>
+#include <charconv>
 
 #include "book_texts.h"
 
@@ -32,10 +31,13 @@ int columnsFor(int count) {
     return count <= 8 ? 2 : 3;
 }
 
-std::string millimetres(double mm) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%.1f", mm);
-    return text;
+// One decimal, with the language's decimal sign whatever the process's locale.
+std::string millimetres(double mm, int language) {
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, mm, std::chars_format::fixed, 1).ptr;
+    std::string result(text, end);
+    if (language == 1 || language == 2) std::replace(result.begin(), result.end(), '.', ',');
+    return result;
 }
 
 }  // namespace
@@ -96,8 +98,8 @@ std::string perPageProblem(int n, int perPage, Paper paper, int language) {
     const double cellMm = arrangeSlots(page, n, perPage, 1e9).cell / kPointsPerMm;
     if (perPage >= 1 && cellMm < leastCellMm(n))
         return bookText(BookText::CellsTooSmall, language,
-                        {count, grid, millimetres(cellMm), millimetres(leastCellMm(n)),
-                         choiceList(choices, language)});
+                        {count, grid, millimetres(cellMm, language),
+                         millimetres(leastCellMm(n), language), choiceList(choices, language)});
     if (std::find(choices.begin(), choices.end(), perPage) == choices.end())
         return bookText(BookText::NotOffered, language,
                         {count, grid, choiceList(choices, language)});
