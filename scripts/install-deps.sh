@@ -3,8 +3,9 @@
 # Usage: scripts/install-deps.sh [extra-package ...]
 set -euo pipefail
 
+# poppler-utils: the puzzle-book tests read the written PDFs back with pdftotext.
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-          qt6-base-dev libgl-dev libglx-dev "$@")
+          qt6-base-dev libgl-dev libglx-dev poppler-utils "$@")
 
 missing=()
 for p in "${packages[@]}"; do

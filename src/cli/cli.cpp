@@ -11,11 +11,17 @@
 #include "oversized_input.h"
 #include "solve_verb.h"
 #include "velmora_version.h"
+#include "verb_runner.h"
 
 namespace velmora::cli {
 
 int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
            std::ostream& err, bool errIsTerminal) {
+    return runCliWithBook(args, in, out, err, errIsTerminal, {});
+}
+
+int runCliWithBook(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                   std::ostream& err, bool errIsTerminal, const VerbRunner& book) {
     const ParseResult parsed = parseOptions(args);
     if (!parsed.error.empty()) {
         err << "sudoku-velmora-cli: " << parsed.error << "\n\n" << usageText();
@@ -31,6 +37,11 @@ int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
         return 0;
     }
     if (o.verb == "generate") return generateVerb(o, out, err, errIsTerminal);
+    if (o.verb == "book") {
+        if (book) return book(o, in, out, err, errIsTerminal);
+        err << "sudoku-velmora-cli: this build writes no puzzle books (it was built without Qt)\n";
+        return 2;
+    }
     std::ifstream file;
     std::istream* source = &in;
     if (!o.files.empty() && o.files[0] != "-") {

@@ -56,11 +56,69 @@ std::string parseRules(const std::string& text, Options& o) {
     return {};
 }
 
-const std::set<std::string> kVerbs{"solve", "generate", "convert", "explain", "rate"};
+const std::set<std::string> kVerbs{"solve", "generate", "convert", "explain", "rate", "book"};
+
+// Verbs that make new puzzles.
+bool generates(const std::string& verb) {
+    return verb == "generate" || verb == "book";
+}
 
 // Verbs that read puzzles and apply the rules to them.
 bool readsRules(const std::string& verb) {
     return verb != "convert";
+}
+
+// The options only the book verb takes; true when `a` is one of them. `value` takes the option's
+// value and sets `error` when there is none.
+template <typename Value>
+bool parseBookOption(const std::string& a, Value& value, Options& o, std::string& error) {
+    std::string v;
+    if (a == "--solutions") {
+        o.solutions = true;
+    } else if (a == "--candidates") {
+        o.candidates = true;
+    } else if (a == "--level") {
+        if (!value(v)) return true;
+        if (v != "easy" && v != "medium" && v != "hard")
+            error = "--level wants easy, medium or hard, not '" + v + "'";
+        o.level = v;
+    } else if (a == "--per-page") {
+        if (!value(v)) return true;
+        if (!parseNumber(v, o.perPage) || o.perPage < 1)
+            error = "--per-page wants a positive number, not '" + v + "'";
+    } else if (a == "--page") {
+        if (!value(v)) return true;
+        if (v == "a4" || v == "A4") {
+            o.paper = "a4";
+        } else if (v == "letter" || v == "Letter") {
+            o.paper = "letter";
+        } else {
+            error = "--page wants a4 or letter, not '" + v + "'";
+        }
+    } else if (a == "--title") {
+        if (!value(v)) return true;
+        o.title = v;
+    } else if (a == "--input") {
+        if (!value(v)) return true;
+        o.input = v;
+    } else if (a == "--out") {
+        if (!value(v)) return true;
+        o.out = v;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+std::string checkBookOptions(const Options& o, const std::set<std::string>& given) {
+    if (o.out.empty()) return "book needs --out FILE.pdf";
+    if (!o.files.empty()) return "book reads puzzles with --input FILE";
+    if (!o.input.empty()) {
+        for (const char* option : {"--count", "--difficulty", "--level", "--seed"})
+            if (given.count(option))
+                return std::string(option) + " is for new puzzles; --input takes the file's";
+    }
+    return {};
 }
 
 }  // namespace
@@ -85,6 +143,7 @@ ParseResult parseOptions(const std::vector<std::string>& args) {
         return r;
     }
     o.verb = args[0];
+    std::set<std::string> given;
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& a = args[i];
         auto value = [&](std::string& out) {
@@ -103,7 +162,7 @@ ParseResult parseOptions(const std::vector<std::string>& args) {
         } else if (a == "--box") {
             if (!value(v)) return r;
             r.error = parseBox(v, o);
-        } else if (a == "--lang" && o.verb == "explain") {
+        } else if (a == "--lang" && (o.verb == "explain" || o.verb == "book")) {
             if (!value(v)) return r;
             if (v == "en") {
                 o.language = 0;
@@ -134,7 +193,7 @@ ParseResult parseOptions(const std::vector<std::string>& args) {
             }
         } else if (a == "--singles-as-givens" && o.verb != "generate") {
             o.singlesAsGivens = true;
-        } else if (a == "--seed" && (o.verb == "solve" || o.verb == "generate")) {
+        } else if (a == "--seed" && (o.verb == "solve" || generates(o.verb))) {
             if (!value(v)) return r;
             std::uint64_t seed = 0;
             if (!parseNumber(v, seed)) r.error = "--seed wants a whole number, not '" + v + "'";
@@ -142,11 +201,11 @@ ParseResult parseOptions(const std::vector<std::string>& args) {
         } else if (a == "--without" && readsRules(o.verb)) {
             if (!value(v)) return r;
             r.error = parseRules(v, o);
-        } else if (a == "--difficulty" && o.verb == "generate") {
+        } else if (a == "--difficulty" && generates(o.verb)) {
             if (!value(v)) return r;
             if (!parseNumber(v, o.difficulty) || o.difficulty < 0 || o.difficulty > 100)
                 r.error = "--difficulty wants a number from 0 to 100, not '" + v + "'";
-        } else if (a == "--count" && o.verb == "generate") {
+        } else if (a == "--count" && generates(o.verb)) {
             if (!value(v)) return r;
             if (!parseNumber(v, o.count) || o.count < 1)
                 r.error = "--count wants a positive number, not '" + v + "'";
@@ -154,12 +213,19 @@ ParseResult parseOptions(const std::vector<std::string>& args) {
                    (o.verb == "solve" || o.verb == "generate" || o.verb == "convert")) {
             if (!value(v)) return r;
             o.save = v;
+        } else if (o.verb == "book" && parseBookOption(a, value, o, r.error)) {
+            if (!r.error.empty()) return r;
         } else if (a.size() > 1 && a[0] == '-') {
             r.error = "unknown option '" + a + "' for " + o.verb;
         } else {
             o.files.push_back(a);
         }
         if (!r.error.empty()) return r;
+        given.insert(a);
+    }
+    if (o.verb == "book") {
+        r.error = checkBookOptions(o, given);
+        return r;
     }
     if (o.files.size() > 1) r.error = "one file at most";
     if (o.verb == "generate" && !o.files.empty()) r.error = "generate reads no file";
@@ -200,6 +266,12 @@ std::string usageText() {
            "  sudoku-velmora-cli explain [--box RxC] [--without RULES] [--lang en|de|fr]\n"
            "                             [--format text|tsv] [FILE]\n"
            "  sudoku-velmora-cli rate [--box RxC] [--without RULES] [FILE]\n"
+           "  sudoku-velmora-cli book [--box RxC] [--difficulty 0..100]\n"
+           "                          [--level easy|medium|hard] [--count N] [--per-page K]\n"
+           "                          [--solutions] [--candidates] [--seed S] [--title TEXT]\n"
+           "                          [--page a4|letter] [--lang en|de|fr] [--without RULES]\n"
+           "                          [--input FILE] --out FILE.pdf\n"
+
            "  sudoku-velmora-cli convert [--to line|tagged|grid|bordered|pm|candidates|svl]\n"
            "                             [--box RxC] [--singles-as-givens] [--save OUT] [FILE]\n"
            "  sudoku-velmora-cli --help | --version\n"
@@ -233,6 +305,11 @@ std::string usageText() {
            "sentence a step (--format tsv: STEP, TECHNIQUE, PLACEMENTS, ELIMINATIONS and TEXT\n"
            "separated by tabs, then RESULT and solved, stuck or invalid), a blank line after\n"
            "each puzzle. rate prints LEVEL, SCORE, HARDEST technique and STEPS of that path.\n"
+           "book writes a puzzle book as a PDF: the puzzles `generate` prints with the same\n"
+           "options and seed (or those of --input FILE), K a page with number, shape and rating,\n"
+           "then with --solutions their solutions, smaller. --level keeps generating until a\n"
+           "puzzle of that level comes, at most 200 tries a puzzle. K: 1, 2, 4 or 6 up to 9x9,\n"
+           "1, 2 or 4 up to 12x12, 1 or 2 above. The paper defaults to the locale's.\n"
            "Exit status: 0 done, 1 a malformed line or save file, or a failed save, 2 bad "
            "options.\n";
 }

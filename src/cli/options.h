@@ -37,6 +37,15 @@ struct Options {
     bool singlesAsGivens = false;
     std::optional<PuzzleFormat> to;  // convert --to; svl is the save file
     bool toSaveFile = false;
+    // The book verb's.
+    std::string level;        // --level easy|medium|hard; empty for any
+    int perPage = 0;          // --per-page; 0 for the shape's default
+    bool solutions = false;   // --solutions
+    bool candidates = false;  // --candidates
+    std::string title;        // --title, UTF-8
+    std::string paper;        // --page a4|letter; empty for the locale's
+    std::string input;        // --input FILE of puzzles, "-" for standard input
+    std::string out;          // --out FILE.pdf
 };
 
 struct ParseResult {

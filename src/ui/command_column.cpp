@@ -142,12 +142,14 @@ CommandColumn::CommandColumn(QWidget* parent) : QWidget(parent) {
     // Size, files and version.
     frsize = new SizeFrame(this);
     cbPrint = button("cbPrint", "Print", "Print the Puzzle");
+    cbBook =
+        button("cbBook", "Puzzle book...", "Make a book of new puzzles as a PDF file to print");
     cbLoad = button("cbLoad", "Load", nullptr);
     cbSave = button("cbSave", "Save", nullptr);
     cbExit = button("cbExit", "Exit", "Exit the Program");
     auto* files = new QVBoxLayout;
     files->setSpacing(4);
-    for (QPushButton* b : {cbPrint, cbLoad, cbSave, cbExit})
+    for (QPushButton* b : {cbPrint, cbBook, cbLoad, cbSave, cbExit})
         files->addWidget(b);
     files->addStretch(1);
     grid->addWidget(frsize, row, 0, 1, 2);

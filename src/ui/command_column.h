@@ -58,6 +58,7 @@ class CommandColumn : public QWidget {
 
     SizeFrame* frsize = nullptr;
     QPushButton* cbPrint = nullptr;
+    QPushButton* cbBook = nullptr;
     QPushButton* cbLoad = nullptr;
     QPushButton* cbSave = nullptr;
     QPushButton* cbExit = nullptr;

@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "book_command.h"
 #include "command_column.h"
 #include "commands/candidate_options.h"
 #include "commands/commands.h"
@@ -185,6 +186,7 @@ void MainForm::connectHandlers() {
     connect(column_->cbSave, &QPushButton::clicked, this, &MainForm::cbSave_Click);
     connect(column_->cbLoad, &QPushButton::clicked, this, &MainForm::cbLoad_Click);
     connect(column_->cbPrint, &QPushButton::clicked, this, &MainForm::cbPrint_Click);
+    connect(column_->cbBook, &QPushButton::clicked, this, &MainForm::cbBook_Click);
     connect(column_->cbExit, &QPushButton::clicked, this, &MainForm::cbExit_Click);
     connect(entryGrid_, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& at) {
         if (!busy_) pencilMarkEditor_->EntryGrid_DblClick(at.row(), at.column());
@@ -307,6 +309,11 @@ void MainForm::dropEvent(QDropEvent* event) {
         event->acceptProposedAction();
         velmora::openPuzzleText(*wb_, dropped->text().toStdString());
     }
+}
+
+void MainForm::cbBook_Click() {
+    if (!ready()) return;
+    makePuzzleBook(this, *wb_);
 }
 
 void MainForm::cbExit_Click() {

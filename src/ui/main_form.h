@@ -86,6 +86,7 @@ class MainForm : public QMainWindow {
     void cbSave_Click();
     void cbLoad_Click();
     void cbPrint_Click();
+    void cbBook_Click();
     void cbExit_Click();
 
     CommandColumn* column_ = nullptr;
