@@ -7,13 +7,13 @@
 #include <vector>
 
 #include "book_generator.h"
-#include "book_texts.h"
 #include "gui_session.h"
 #include "oversized_input.h"
 #include "page_plan.h"
 #include "pdf_book_file.h"
 #include "puzzle_input.h"
 #include "terminal_progress.h"
+#include "texts/book_texts.h"
 
 namespace velmora::cli {
 

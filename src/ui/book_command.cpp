@@ -5,9 +5,9 @@
 
 #include "book_dialog.h"
 #include "book_run.h"
-#include "book_texts.h"
 #include "commands/workbench.h"
 #include "model/random.h"
+#include "texts/book_texts.h"
 
 namespace velmora::ui {
 

@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-#include "book_texts.h"
 #include "page_plan.h"
+#include "texts/book_texts.h"
 
 namespace velmora::ui {
 

@@ -3,8 +3,8 @@
 #include <QCoreApplication>
 #include <QProgressDialog>
 
-#include "book_texts.h"
 #include "pdf_book_file.h"
+#include "texts/book_texts.h"
 
 namespace velmora::ui {
 

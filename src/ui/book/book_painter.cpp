@@ -6,10 +6,10 @@
 #include <QPainter>
 #include <QPen>
 
-#include "book_texts.h"
 #include "cell_painting.h"
 #include "model/latin1.h"
 #include "steps/candidate_grid.h"
+#include "texts/book_texts.h"
 
 namespace velmora::book {
 

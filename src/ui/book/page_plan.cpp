@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
-#include "book_texts.h"
+#include "texts/book_texts.h"
 
 namespace velmora::book {
 

@@ -5,7 +5,7 @@
 #include <QPdfWriter>
 
 #include "book_painter.h"
-#include "book_texts.h"
+#include "texts/book_texts.h"
 
 namespace velmora::book {
 

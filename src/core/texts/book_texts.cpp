@@ -1,4 +1,4 @@
-#include "book_texts.h"
+#include "texts/book_texts.h"
 
 #include <array>
 #include <cstddef>
