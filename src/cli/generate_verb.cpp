@@ -8,12 +8,33 @@
 #include "commands/save_commands.h"
 #include "commands/workbench.h"
 #include "puzzle_line.h"
+#include "steps/explained_path.h"
+#include "steps/rating.h"
 #include "stream_messages.h"
 #include "terminal_progress.h"
 
 namespace velmora::cli {
 
-namespace {}  // namespace
+namespace {
+
+// How many puzzles a search for a level looks at before it gives up, as the book's does.
+constexpr int kLevelAttempts = 200;
+
+// Generates until a puzzle of the asked level comes; false when kLevelAttempts did not bring
+// one.
+bool generateAtLevel(Workbench& wb, const Options& options) {
+    for (int attempt = 0; attempt < kLevelAttempts; ++attempt) {
+        cbGenerate_Click(wb);
+        if (options.level.empty()) return true;
+        const PuzzleControl& pc = wb.pc();
+        const Rating rating = ratePath(explainGivens(
+            BoxShape{pc.nRows, pc.nCols}, gridGivens(wb.theCells()), ruleSwitchesFor(options)));
+        if (levelCode(rating.level) == options.level) return true;
+    }
+    return false;
+}
+
+}  // namespace
 
 int generateVerb(const Options& options, std::ostream& out, std::ostream& err, bool showProgress) {
     FixedSettings settings = settingsFor(options);
@@ -32,7 +53,13 @@ int generateVerb(const Options& options, std::ostream& out, std::ostream& err, b
     for (int i = 1; i <= options.count; ++i) {
         if (options.count > 1)
             progress.setPrefix(std::to_string(i) + "/" + std::to_string(options.count));
-        cbGenerate_Click(wb);
+        if (!generateAtLevel(wb, options)) {
+            progress.finish();
+            err << "sudoku-velmora-cli: no " << options.level << " puzzle came in "
+                << kLevelAttempts << " puzzles generated at difficulty " << options.difficulty
+                << "; a higher --difficulty makes harder puzzles more likely\n";
+            return 1;
+        }
         const std::string line = writePuzzleLine(gridGivens(wb.theCells()), n);
         progress.finish();
         out << line << '\n' << std::flush;

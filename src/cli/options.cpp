@@ -213,6 +213,11 @@ ParseResult parseOptions(const std::vector<std::string>& args) {
                    (o.verb == "solve" || o.verb == "generate" || o.verb == "convert")) {
             if (!value(v)) return r;
             o.save = v;
+        } else if (a == "--level" && o.verb == "generate") {
+            if (!value(v)) return r;
+            if (v != "easy" && v != "medium" && v != "hard")
+                r.error = "--level wants easy, medium or hard, not '" + v + "'";
+            o.level = v;
         } else if (o.verb == "book" && parseBookOption(a, value, o, r.error)) {
             if (!r.error.empty()) return r;
         } else if (a.size() > 1 && a[0] == '-') {
@@ -262,7 +267,8 @@ std::string usageText() {
            "                           [--save OUT.svl] [FILE]\n"
            "  sudoku-velmora-cli generate [--box RxC] [--difficulty 0..100] [--count N] [--seed "
            "S]\n"
-           "                              [--without RULES] [--save OUT.svl]\n"
+           "                              [--level easy|medium|hard] [--without RULES]\n"
+           "                              [--save OUT.svl]\n"
            "  sudoku-velmora-cli explain [--box RxC] [--without RULES] [--lang en|de|fr]\n"
            "                             [--format text|tsv] [FILE]\n"
            "  sudoku-velmora-cli rate [--box RxC] [--without RULES] [FILE]\n"
