@@ -23,13 +23,17 @@ inline bool single(std::uint32_t mask) {
     return (mask & (mask - 1)) == 0;
 }
 
+inline constexpr int kLockedFrom = 12;
+
 template <int BoxRows, int BoxCols>
 class Search {
   public:
     static constexpr int N = BoxRows * BoxCols;
-    static constexpr std::size_t kStride = N * N + 4 * N + 2;
+    static constexpr std::size_t kStride = N * N + 4 * N + 3;
     static constexpr std::size_t kLevels = N * N + 1;
     static constexpr std::uint32_t kAll = (1u << N) - 1;
+    // Locked candidates pay for themselves only on large grids, whose search trees they prune.
+    static constexpr bool kLocked = N >= kLockedFrom;
 
     // `stack` holds kLevels * kStride words, `branches` 3 * kLevels bytes.
     Search(std::uint32_t* stack, std::uint8_t* branches) : stack_(stack), branches_(branches) {}
@@ -42,6 +46,7 @@ class Search {
         std::fill_n(g + N * N, 4 * N, 0u);
         g[kOpen] = N * N;
         g[kDirty] = kAll;
+        g[kLockedDirty] = kAll;
         for (int r = 0; r < N; ++r) {
             for (int c = 0; c < N; ++c) {
                 const int v = givens[static_cast<std::size_t>(r * N + c)];
@@ -74,12 +79,10 @@ class Search {
                     return;
                 }
                 ++result.guesses;
+                int v = 0;
                 int r = 0;
                 int c = 0;
-                branchCell(g, r, c);
-                int v = 0;
-                while ((g[v * N + r] >> c & 1u) == 0)
-                    ++v;
+                branch(g, v, r, c);
                 std::uint8_t* b = branches_ + 3 * level;
                 b[0] = static_cast<std::uint8_t>(v);
                 b[1] = static_cast<std::uint8_t>(r);
@@ -95,6 +98,7 @@ class Search {
             const std::uint8_t* b = branches_ + 3 * level;
             at(level)[b[0] * N + b[1]] &= ~(1u << b[2]);
             at(level)[kDirty] |= 1u << b[0];
+            at(level)[kLockedDirty] |= 1u << b[0];
             state = propagate(at(level));
         }
     }
@@ -107,6 +111,7 @@ class Search {
     static constexpr std::size_t kBoxesDone = N * N + 3 * N;
     static constexpr std::size_t kOpen = N * N + 4 * N;
     static constexpr std::size_t kDirty = N * N + 4 * N + 1;
+    static constexpr std::size_t kLockedDirty = N * N + 4 * N + 2;
 
     std::uint32_t* at(int level) const {
         return stack_ + static_cast<std::size_t>(level) * kStride;
@@ -126,6 +131,7 @@ class Search {
             g[w * N + r] &= ~bit;
         }
         g[kDirty] |= lost;
+        g[kLockedDirty] |= lost;
         std::uint32_t* gv = g + v * N;
         for (int row = 0; row < N; ++row) {
             gv[row] &= ~bit;
@@ -236,17 +242,95 @@ class Search {
         return true;
     }
 
+    // Where a box meets a row or a column: a value confined to the meeting cells in one of the
+    // two is taken from the rest of the other. True when any candidate went.
+    static bool lockedCandidates(std::uint32_t* g) {
+        bool changed = false;
+        for (std::uint32_t dirty = g[kLockedDirty]; dirty != 0; dirty &= dirty - 1) {
+            const int v = std::countr_zero(dirty);
+            g[kLockedDirty] &= ~(1u << v);
+            if (g[kRowsDone + static_cast<std::size_t>(v)] == kAll) continue;
+            const std::uint32_t boxesDone = g[kBoxesDone + static_cast<std::size_t>(v)];
+            std::uint32_t* gv = g + v * N;
+            const std::uint32_t before = changedMask(gv);
+            std::uint32_t onceBands = 0;
+            std::uint32_t twiceBands = 0;
+            for (int first = 0; first < N; first += BoxRows) {
+                std::uint32_t band = 0;
+                for (int k = 0; k < BoxRows; ++k)
+                    band |= gv[first + k];
+                twiceBands |= onceBands & band;
+                onceBands |= band;
+                for (int c = 0; c < N; c += BoxCols) {
+                    if ((boxesDone >> (first + c / BoxCols) & 1u) != 0) continue;
+                    const std::uint32_t box = stackOf(c);
+                    int rowsIn = 0;
+                    int lastRow = 0;
+                    for (int k = 0; k < BoxRows; ++k) {
+                        const std::uint32_t m = gv[first + k];
+                        if ((m & box) != 0) {
+                            ++rowsIn;
+                            lastRow = first + k;
+                        }
+                        // The row's places all in this box: the box's other rows lose v.
+                        if (m != 0 && (m & ~box) == 0) {
+                            for (int j = 0; j < BoxRows; ++j) {
+                                if (j != k) gv[first + j] &= ~box;
+                            }
+                        }
+                    }
+                    // The box's places all in one row or one column: the rest of it loses v.
+                    if (rowsIn == 1) gv[lastRow] &= box;
+                    const std::uint32_t cols = band & box;
+                    if (cols != 0 && single(cols)) {
+                        for (int r = 0; r < N; ++r) {
+                            if (r < first || r >= first + BoxRows) gv[r] &= ~cols;
+                        }
+                    }
+                }
+            }
+            // A column whose places all lie in one band: the box's other columns there lose v.
+            const std::uint32_t colsDone = g[kColsDone + static_cast<std::size_t>(v)];
+            for (std::uint32_t alone = onceBands & ~twiceBands & ~colsDone; alone != 0;
+                 alone &= alone - 1) {
+                const std::uint32_t bit = alone & (~alone + 1);
+                const int r = rowWith(gv, bit, 0, N);
+                if (r < 0) continue;
+                const int first = r / BoxRows * BoxRows;
+                for (int k = 0; k < BoxRows; ++k) {
+                    gv[first + k] &= ~(stackOf(std::countr_zero(bit)) & ~bit);
+                }
+            }
+            if (changedMask(gv) != before) {
+                g[kDirty] |= 1u << v;
+                g[kLockedDirty] |= 1u << v;
+                changed = true;
+            }
+        }
+        return changed;
+    }
+
+    // A checksum of a value's masks: they only ever lose bits, so any loss changes it.
+    static std::uint32_t changedMask(const std::uint32_t* gv) {
+        std::uint32_t sum = 0;
+        for (int r = 0; r < N; ++r)
+            sum += gv[r];
+        return sum;
+    }
+
     static State propagate(std::uint32_t* g) {
         for (;;) {
             if (!nakedSingles(g)) return State::kContradiction;
             if (g[kOpen] == 0) return State::kSolved;
-            if (g[kDirty] == 0) return State::kOpen;
+            if (g[kDirty] == 0 && !(kLocked && lockedCandidates(g))) return State::kOpen;
             if (!hiddenSingles(g)) return State::kContradiction;
         }
     }
 
-    // An open cell with two candidates, else one with the fewest.
-    static void branchCell(const std::uint32_t* g, int& row, int& col) {
+    // The branch: an open cell with two candidates, else a value with two places in a unit,
+    // else a cell with the fewest candidates. Either way the two sides are "v at (row, col)"
+    // and "not there".
+    static void branch(const std::uint32_t* g, int& value, int& row, int& col) {
         for (int r = 0; r < N; ++r) {
             std::uint32_t once = 0;
             std::uint32_t twice = 0;
@@ -261,9 +345,11 @@ class Search {
             if (two != 0) {
                 row = r;
                 col = std::countr_zero(two);
+                value = firstValueAt(g, row, col);
                 return;
             }
         }
+        if (twoPlaces(g, value, row, col)) return;
         int fewest = N + 1;
         for (int r = 0; r < N; ++r) {
             for (int c = 0; c < N; ++c) {
@@ -278,6 +364,44 @@ class Search {
                 }
             }
         }
+        value = firstValueAt(g, row, col);
+    }
+
+    static int firstValueAt(const std::uint32_t* g, int r, int c) {
+        int v = 0;
+        while ((g[v * N + r] >> c & 1u) == 0)
+            ++v;
+        return v;
+    }
+
+    // A value with exactly two places in a row or a box; its first place.
+    static bool twoPlaces(const std::uint32_t* g, int& value, int& row, int& col) {
+        for (int v = 0; v < N; ++v) {
+            const std::uint32_t* gv = g + v * N;
+            for (int r = 0; r < N; ++r) {
+                const std::uint32_t rest = gv[r] & (gv[r] - 1);
+                if (rest != 0 && single(rest)) {
+                    value = v;
+                    row = r;
+                    col = std::countr_zero(gv[r]);
+                    return true;
+                }
+            }
+            for (int first = 0; first < N; first += BoxRows) {
+                for (int c = 0; c < N; c += BoxCols) {
+                    int places = 0;
+                    for (int k = 0; k < BoxRows; ++k) {
+                        places += std::popcount(gv[first + k] & stackOf(c));
+                    }
+                    if (places != 2) continue;
+                    value = v;
+                    row = rowWith(gv, stackOf(c), first, BoxRows);
+                    col = std::countr_zero(gv[row] & stackOf(c));
+                    return true;
+                }
+            }
+        }
+        return false;
     }
 
     static void writeSolution(const std::uint32_t* g, std::vector<int>& values) {
