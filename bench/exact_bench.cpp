@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "exact/exact_solver.h"
+#include "exact/puzzle_check.h"
 #include "model/size_options.h"
 
 namespace {
@@ -106,6 +107,75 @@ BENCHMARK_CAPTURE(countFile, hard_3x3, "hard-3x3.txt", BoxShape{3, 3})
 BENCHMARK_CAPTURE(countEach, unique_4x4, "unique-4x4.txt", BoxShape{4, 4})
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(countEach, unique_3x6, "unique-3x6.txt", BoxShape{3, 6})
+    ->Unit(benchmark::kMillisecond);
+
+// Puzzles of every shape with one given changed so that they have no solution: a few changes
+// for each of the first five puzzles of the shape's file, cells and values drawn from a fixed
+// seed.
+std::vector<std::vector<int>> typoPuzzles(BoxShape shape) {
+    const std::string name =
+        shape == BoxShape{3, 3}
+            ? "hard-3x3.txt"
+            : "unique-" + std::to_string(shape.rows) + "x" + std::to_string(shape.cols) + ".txt";
+    auto samples = samplesOf(benchFile(name.c_str()));
+    samples.resize(std::min<std::size_t>(samples.size(), 5));
+    velmora::ExactSolver solver(shape);
+    std::mt19937_64 rng(7);
+    std::vector<std::vector<int>> typos;
+    for (const auto& s : samples) {
+        int made = 0;
+        for (int attempt = 0; attempt < 500 && made < 3; ++attempt) {
+            std::vector<int> typed = s.puzzle;
+            const std::size_t cell = rng() % typed.size();
+            if (typed[cell] == 0) continue;
+            typed[cell] = 1 + static_cast<int>(rng() % static_cast<std::uint64_t>(shape.n()));
+            if (typed[cell] == s.puzzle[cell] || solver.count(typed, 1).solutions != 0) continue;
+            typos.push_back(std::move(typed));
+            ++made;
+        }
+    }
+    return typos;
+}
+
+// findTypos once per iteration, cycling through the shape's changed puzzles.
+void typoSearch(benchmark::State& state) {
+    const BoxShape shape = velmora::kBoxShapes[static_cast<std::size_t>(state.range(0))];
+    const auto typos = typoPuzzles(shape);
+    if (typos.empty()) {
+        state.SkipWithError("no puzzles");
+        return;
+    }
+    std::vector<double> times;
+    std::size_t next = 0;
+    std::int64_t suspects = 0;
+    for (auto _ : state) {
+        const double start = cpuSeconds();
+        const auto report = velmora::findTypos(shape, typos[next]);
+        times.push_back(cpuSeconds() - start);
+        suspects += static_cast<std::int64_t>(report.suspects.size());
+        next = (next + 1) % typos.size();
+    }
+    state.SetLabel(std::to_string(shape.rows) + "x" + std::to_string(shape.cols) + ", " +
+                   std::to_string(typos.size()) + " puzzles");
+    state.counters["suspects"] = static_cast<double>(suspects) / static_cast<double>(times.size());
+    state.counters["slowest_ms"] = *std::max_element(times.begin(), times.end()) * 1e3;
+    state.counters["median_ms"] = medianOf(std::move(times)) * 1e3;
+}
+
+// Smallest grids first.
+BENCHMARK(typoSearch)
+    ->ArgName("shape")
+    ->Args({2})
+    ->Args({3})
+    ->Args({5})
+    ->Args({0})
+    ->Args({6})
+    ->Args({4})
+    ->Args({8})
+    ->Args({7})
+    ->Args({1})
+    ->Args({9})
+    ->MinTime(2.0)
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -57,7 +57,10 @@ class Search {
     }
 
     // Counts from the loaded givens on; see ExactSolver::count.
-    void run(int limit, std::int64_t budget, SolutionCount& result) {
+    // With `tally` (N counters) every solution found adds one to the counter of the value it
+    // has in cell `tallyCell`.
+    void run(int limit, std::int64_t budget, SolutionCount& result, int tallyCell = 0,
+             int* tally = nullptr) {
         int level = 0;
         State state = propagate(stack_);
         // Each level tries the branch value of its branch cell one level up and, once that is
@@ -67,6 +70,7 @@ class Search {
             std::uint32_t* g = at(level);
             if (state == State::kSolved) {
                 if (result.solutions++ == 0) writeSolution(g, result.firstSolution);
+                if (tally != nullptr) ++tally[firstValueAt(g, tallyCell / N, tallyCell % N)];
                 if (result.solutions >= limit) {
                     result.limitReached = true;
                     return;

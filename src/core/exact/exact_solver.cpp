@@ -77,6 +77,18 @@ void ExactSolver::findConflicts(std::span<const int> givens, std::vector<int>& c
 }
 
 SolutionCount ExactSolver::count(std::span<const int> givens, int limit, std::int64_t guessBudget) {
+    return run(givens, limit, guessBudget, 0, nullptr);
+}
+
+SolutionCount ExactSolver::countByValue(std::span<const int> givens, int cell, int limit,
+                                        std::vector<int>& perValue) {
+    if (cell < 0 || cell >= shape_.cellCount()) throw std::invalid_argument("no such cell");
+    perValue.assign(static_cast<std::size_t>(shape_.n()), 0);
+    return run(givens, limit, kNoBudget, cell, perValue.data());
+}
+
+SolutionCount ExactSolver::run(std::span<const int> givens, int limit, std::int64_t guessBudget,
+                               int tallyCell, int* tally) {
     if (givens.size() != static_cast<std::size_t>(shape_.cellCount())) {
         throw std::invalid_argument("wrong number of cells");
     }
@@ -87,7 +99,7 @@ SolutionCount ExactSolver::count(std::span<const int> givens, int limit, std::in
     SolutionCount result;
     withSearch(shape_, stack_.data(), branches_.data(), [&](auto search) {
         if (search.load(givens)) {
-            search.run(limit, guessBudget, result);
+            search.run(limit, guessBudget, result, tallyCell, tally);
         } else {
             // Equal givens are told apart from givens that only leave some cell without a value.
             findConflicts(givens, result.conflictingGivens);

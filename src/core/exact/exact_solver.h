@@ -50,7 +50,14 @@ class ExactSolver {
     SolutionCount count(std::span<const int> givens, int limit,
                         std::int64_t guessBudget = kNoBudget);
 
+    // Counts like count() and adds up, for each value v, the solutions found that have v in
+    // `cell`: perValue[v - 1]. Exact for every value when the count is exact.
+    SolutionCount countByValue(std::span<const int> givens, int cell, int limit,
+                               std::vector<int>& perValue);
+
   private:
+    SolutionCount run(std::span<const int> givens, int limit, std::int64_t guessBudget,
+                      int tallyCell, int* tally);
     void findConflicts(std::span<const int> givens, std::vector<int>& cells) const;
 
     BoxShape shape_;

@@ -27,28 +27,29 @@ PuzzleCheck checkPuzzle(BoxShape shape, std::span<const int> givens, int limit) 
 
 namespace {
 
+// Solutions of a puzzle with a suspect removed are enumerated up to this many; a count that
+// gets there leaves the values it has not yet seen twice to be counted one by one.
+constexpr int kEnumerated = 16;
+
 // The value for `cell` (empty in `puzzle`, which has solutions) that gives exactly one solution,
-// or 0. One count to 2 settles it when the puzzle has one solution; otherwise every value the
-// cell's peers leave open is counted on its own.
-int onlyValueGivingOneSolution(ExactSolver& solver, std::vector<int>& puzzle, int cell,
-                               int typedValue) {
+// or 0. Usually one enumeration of the puzzle's solutions settles it: a value gives exactly one
+// solution when exactly one of them has it in the cell.
+int onlyValueGivingOneSolution(ExactSolver& solver, std::vector<int>& puzzle, int cell) {
     const auto at = static_cast<std::size_t>(cell);
-    const SolutionCount open = solver.count(puzzle, 2);
-    if (open.solutions == 1) return open.firstSolution[at];
+    std::vector<int> perValue;
+    const bool exact = solver.countByValue(puzzle, cell, kEnumerated, perValue).exact();
     int found = 0;
     for (int v = 1; v <= solver.shape().n(); ++v) {
-        if (v == typedValue) continue;
-        puzzle[at] = v;
-        const SolutionCount count = solver.count(puzzle, 2);
-        if (count.solutions == 1) {
-            if (found != 0) {
-                found = 0;
-                break;
-            }
-            found = v;
+        int solutions = perValue[static_cast<std::size_t>(v - 1)];
+        if (!exact && solutions < 2) {
+            puzzle[at] = v;
+            solutions = solver.count(puzzle, 2).solutions;
+            puzzle[at] = 0;
         }
+        if (solutions != 1) continue;
+        if (found != 0) return 0;
+        found = v;
     }
-    puzzle[at] = 0;
     return found;
 }
 
@@ -73,8 +74,7 @@ TypoReport findTypos(BoxShape shape, std::span<const int> givens) {
         const auto at = static_cast<std::size_t>(cell);
         puzzle[at] = 0;
         if (solver.count(puzzle, 1).solutions > 0) {
-            report.suspects.push_back(
-                {cell, onlyValueGivingOneSolution(solver, puzzle, cell, givens[at])});
+            report.suspects.push_back({cell, onlyValueGivingOneSolution(solver, puzzle, cell)});
         }
         puzzle[at] = givens[at];
     }
