@@ -80,33 +80,34 @@ double medianOf(std::vector<double> times) {
     return times.size() % 2 != 0 ? times[mid] : (times[mid - 1] + times[mid]) / 2;
 }
 
-// One puzzle per iteration, cycling through the file; median_ms is the median CPU time of one
-// count, slowest_ms the slowest.
-void countEach(benchmark::State& state, const char* name, BoxShape shape) {
+// One puzzle of a file, the argument its number, counted to 2 per iteration; median_ms is the
+// median CPU time of one count.
+void countOne(benchmark::State& state, const char* name, BoxShape shape) {
     const auto samples = samplesOf(benchFile(name));
-    if (samples.empty()) {
-        state.SkipWithError("no puzzles");
+    const auto number = static_cast<std::size_t>(state.range(0));
+    if (number >= samples.size()) {
+        state.SkipWithError("no such puzzle");
         return;
     }
     velmora::ExactSolver solver(shape);
     std::vector<double> times;
-    std::size_t next = 0;
+    std::int64_t guesses = 0;
     for (auto _ : state) {
         const double start = cpuSeconds();
-        benchmark::DoNotOptimize(solver.count(samples[next].puzzle, 2));
+        guesses = solver.count(samples[number].puzzle, 2).guesses;
         times.push_back(cpuSeconds() - start);
-        next = (next + 1) % samples.size();
     }
-    state.SetItemsProcessed(state.iterations());
-    state.counters["slowest_ms"] = *std::max_element(times.begin(), times.end()) * 1e3;
+    state.counters["guesses"] = static_cast<double>(guesses);
     state.counters["median_ms"] = medianOf(std::move(times)) * 1e3;
 }
 
 BENCHMARK_CAPTURE(countFile, hard_3x3, "hard-3x3.txt", BoxShape{3, 3})
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(countEach, unique_4x4, "unique-4x4.txt", BoxShape{4, 4})
+BENCHMARK_CAPTURE(countOne, unique_4x4, "unique-4x4.txt", BoxShape{4, 4})
+    ->DenseRange(0, 5)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(countEach, unique_3x6, "unique-3x6.txt", BoxShape{3, 6})
+BENCHMARK_CAPTURE(countOne, unique_3x6, "unique-3x6.txt", BoxShape{3, 6})
+    ->DenseRange(0, 5)
     ->Unit(benchmark::kMillisecond);
 
 // Puzzles of every shape with one given changed so that they have no solution: a few changes
