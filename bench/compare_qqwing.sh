@@ -6,13 +6,13 @@
 #
 #   bench/compare_qqwing.sh [BUILD_DIR [FILE [REPEAT]]]
 #
-# Defaults: build, bench/data/hard-3x3.txt, 20. Needs build/bench/exact_count.
+# Defaults: build, bench/data/hard-3x3.txt, 50. Needs build/bench/exact_count.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 build=${1:-$here/../build}
 file=${2:-$here/data/hard-3x3.txt}
-repeat=${3:-20}
+repeat=${3:-50}
 count=$build/bench/exact_count
 qqwing=${QQWING:-/usr/bin/qqwing}
 

@@ -5,10 +5,10 @@
 //
 // One puzzle per line, '.' or '0' for an empty cell, anything after the first blank ignored;
 // blank lines and lines starting with '#' are skipped. The box defaults to 3x3.
+#include <array>
 #include <cstdio>
 #include <iostream>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "exact/exact_solver.h"
@@ -18,7 +18,10 @@ int main(int argc, char** argv) {
     velmora::BoxShape shape{3, 3};
     if (argc > 1 && std::sscanf(argv[1], "%dx%d", &shape.rows, &shape.cols) != 2) return 2;
     velmora::ExactSolver solver(shape);
-    const std::string_view elements(velmora::kDefaultElements);
+    std::array<int, 256> valueOf{};  // 0 for '.' and anything not an element of the shape
+    for (int v = 1; v <= shape.n(); ++v) {
+        valueOf[static_cast<unsigned char>(velmora::kDefaultElements[v - 1])] = v;
+    }
     const auto cells = static_cast<std::size_t>(shape.cellCount());
     std::vector<int> givens(cells);
     std::size_t counts[3] = {0, 0, 0};
@@ -30,8 +33,7 @@ int main(int argc, char** argv) {
             return 1;
         }
         for (std::size_t at = 0; at < cells; ++at) {
-            const auto v = elements.substr(0, static_cast<std::size_t>(shape.n())).find(line[at]);
-            givens[at] = v == std::string_view::npos ? 0 : static_cast<int>(v) + 1;
+            givens[at] = valueOf[static_cast<unsigned char>(line[at])];
         }
         ++counts[solver.count(givens, 2).solutions];
     }
