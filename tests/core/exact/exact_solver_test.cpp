@@ -61,6 +61,14 @@ TEST_P(ExactSolverShapes, CountsAgreeWithThePlainCounter) {
         for (const int cell : rectangle)
             givens[static_cast<std::size_t>(cell)] = 0;
         EXPECT_EQ(solver.count(givens, 10).solutions, 2);
+        // One solution has each of the rectangle's two values in its first cell.
+        std::vector<int> perValue;
+        solver.countByValue(givens, rectangle[0], 10, perValue);
+        for (const int cell : {rectangle[0], rectangle[1]}) {
+            EXPECT_EQ(
+                perValue[static_cast<std::size_t>(s.solution[static_cast<std::size_t>(cell)] - 1)],
+                1);
+        }
         for (int round = 0; round < 6; ++round) {
             for (int k = 0; k < shape.n(); ++k)
                 givens[rng() % givens.size()] = 0;
@@ -108,6 +116,9 @@ TEST_P(ExactSolverShapes, StopsAtTheLimit) {
         EXPECT_TRUE(count.limitReached);
         EXPECT_TRUE(solves(count.firstSolution, empty, shape));
     }
+    const SolutionCount stopped = solver.count(empty, 2, 0);
+    EXPECT_TRUE(stopped.budgetExhausted);
+    EXPECT_FALSE(stopped.exact());
 }
 
 INSTANTIATE_TEST_SUITE_P(AllShapes, ExactSolverShapes, testing::ValuesIn(kBoxShapes),
