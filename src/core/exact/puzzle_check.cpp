@@ -32,16 +32,16 @@ namespace {
 constexpr int kEnumerated = 16;
 
 // The value for `cell` (empty in `puzzle`, which has solutions) that gives exactly one solution,
-// or 0. Usually one enumeration of the puzzle's solutions settles it: a value gives exactly one
-// solution when exactly one of them has it in the cell.
-int onlyValueGivingOneSolution(ExactSolver& solver, std::vector<int>& puzzle, int cell) {
+// or 0; the typed value gives none. When the puzzle has only a few solutions one enumeration
+// settles it: a value gives exactly one solution when exactly one of them has it in the cell.
+int onlyValueGivingOneSolution(ExactSolver& solver, std::vector<int>& puzzle, int cell, int typed) {
     const auto at = static_cast<std::size_t>(cell);
     std::vector<int> perValue;
     const bool exact = solver.countByValue(puzzle, cell, kEnumerated, perValue).exact();
     int found = 0;
     for (int v = 1; v <= solver.shape().n(); ++v) {
         int solutions = perValue[static_cast<std::size_t>(v - 1)];
-        if (!exact && solutions < 2) {
+        if (!exact && solutions < 2 && v != typed) {
             puzzle[at] = v;
             solutions = solver.count(puzzle, 2).solutions;
             puzzle[at] = 0;
@@ -74,7 +74,8 @@ TypoReport findTypos(BoxShape shape, std::span<const int> givens) {
         const auto at = static_cast<std::size_t>(cell);
         puzzle[at] = 0;
         if (solver.count(puzzle, 1).solutions > 0) {
-            report.suspects.push_back({cell, onlyValueGivingOneSolution(solver, puzzle, cell)});
+            report.suspects.push_back(
+                {cell, onlyValueGivingOneSolution(solver, puzzle, cell, givens[at])});
         }
         puzzle[at] = givens[at];
     }
