@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "commands/commands.h"
+#include "commands/workbench.h"
 #include "model/quiet_ports.h"
 #include "model/size_options.h"
-#include "commands/workbench.h"
-#include "commands/commands.h"
 
 namespace {
 

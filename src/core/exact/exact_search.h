@@ -1,0 +1,408 @@
+// The depth-first search of ExactSolver, compiled once per box shape so that every loop over rows,
+// values and boxes has a fixed length.
+//
+// A level of the search stack holds, for every value v and row r, the columns of row r where v
+// may still go (bit c for column c), at [v * N + r]. A placed cell keeps only the bit of its own
+// value, so an open cell without candidates shows as a column missing from the union of its
+// row's masks, and a value without a place in a unit as an empty mask. Then come the columns of
+// each row that hold a placed value; for each value the rows, the columns and the boxes where it
+// is placed; the number of open cells; and the values whose masks have changed since the last
+// look for their hidden singles, and for their locked candidates.
+#pragma once
+
+#include <bit>
+#include <cstdint>
+#include <cstring>
+#include <span>
+
+#include "exact/exact_solver.h"
+
+namespace velmora::exact_detail {
+
+inline bool single(std::uint32_t mask) {
+    return (mask & (mask - 1)) == 0;
+}
+
+// Locked candidates pay for themselves only on large grids, whose search trees they prune; on
+// 9x9 they halve the guesses but cost more time than they save.
+inline constexpr int kLockedFrom = 12;
+
+template <int BoxRows, int BoxCols>
+class Search {
+  public:
+    static constexpr int N = BoxRows * BoxCols;
+    static constexpr std::size_t kStride = N * N + 4 * N + 3;
+    static constexpr std::size_t kLevels = N * N + 1;
+    static constexpr std::uint32_t kAll = (1u << N) - 1;
+    static constexpr bool kLocked = N >= kLockedFrom;
+
+    // `stack` holds kLevels * kStride words, `branches` 3 * kLevels bytes.
+    Search(std::uint32_t* stack, std::uint8_t* branches) : stack_(stack), branches_(branches) {}
+
+    // Places the givens into level 0; false when they contradict each other or what follows
+    // from them at once.
+    bool load(std::span<const int> givens) {
+        std::uint32_t* g = stack_;
+        std::fill_n(g, N * N, kAll);
+        std::fill_n(g + N * N, 4 * N, 0u);
+        g[kOpen] = N * N;
+        g[kDirty] = kAll;
+        g[kLockedDirty] = kAll;
+        for (int r = 0; r < N; ++r) {
+            for (int c = 0; c < N; ++c) {
+                const int v = givens[static_cast<std::size_t>(r * N + c)];
+                if (v != 0 && !tryPlace(g, v - 1, r, c)) return false;
+            }
+        }
+        return true;
+    }
+
+    // Counts from the loaded givens on; see ExactSolver::count. With `tally` (N counters) every
+    // solution found adds one to the counter of the value it has in cell `tallyCell`.
+    void run(int limit, std::int64_t budget, SolutionCount& result, int tallyCell = 0,
+             int* tally = nullptr) {
+        int level = 0;
+        State state = propagate(stack_);
+        // Each level tries the branch value of its branch cell one level up and, once that is
+        // done, rules the value out and goes on at the same level; every level above the first
+        // has one more placed cell, so the stack never exceeds N*N + 1 levels.
+        for (;;) {
+            std::uint32_t* g = at(level);
+            if (state == State::kSolved) {
+                if (result.solutions++ == 0) writeSolution(g, result.firstSolution);
+                if (tally != nullptr) ++tally[firstValueAt(g, tallyCell / N, tallyCell % N)];
+                if (result.solutions >= limit) {
+                    result.limitReached = true;
+                    return;
+                }
+                state = State::kContradiction;
+            }
+            if (state == State::kOpen) {
+                if (budget != ExactSolver::kNoBudget && result.guesses >= budget) {
+                    result.budgetExhausted = true;
+                    return;
+                }
+                ++result.guesses;
+                int v = 0;
+                int r = 0;
+                int c = 0;
+                branch(g, v, r, c);
+                std::uint8_t* b = branches_ + 3 * level;
+                b[0] = static_cast<std::uint8_t>(v);
+                b[1] = static_cast<std::uint8_t>(r);
+                b[2] = static_cast<std::uint8_t>(c);
+                std::memcpy(g + kStride, g, kStride * sizeof(std::uint32_t));
+                ++level;
+                place(g + kStride, v, r, c);
+                state = propagate(g + kStride);
+                continue;
+            }
+            if (level == 0) return;
+            --level;
+            const std::uint8_t* b = branches_ + 3 * level;
+            at(level)[b[0] * N + b[1]] &= ~(1u << b[2]);
+            at(level)[kDirty] |= 1u << b[0];
+            at(level)[kLockedDirty] |= 1u << b[0];
+            state = propagate(at(level));
+        }
+    }
+
+  private:
+    enum class State { kOpen, kSolved, kContradiction };
+    static constexpr std::size_t kSolvedAt = N * N;
+    static constexpr std::size_t kRowsDone = N * N + N;
+    static constexpr std::size_t kColsDone = N * N + 2 * N;
+    static constexpr std::size_t kBoxesDone = N * N + 3 * N;
+    static constexpr std::size_t kOpen = N * N + 4 * N;
+    static constexpr std::size_t kDirty = N * N + 4 * N + 1;
+    static constexpr std::size_t kLockedDirty = N * N + 4 * N + 2;
+
+    std::uint32_t* at(int level) const {
+        return stack_ + static_cast<std::size_t>(level) * kStride;
+    }
+
+    static constexpr std::uint32_t stackOf(int c) {
+        return ((1u << BoxCols) - 1) << (c / BoxCols * BoxCols);
+    }
+
+    // Value v (0-based) into row r, column c: the cell loses its other values, the row, the
+    // column and the box lose v elsewhere.
+    static void place(std::uint32_t* g, int v, int r, int c) {
+        const std::uint32_t bit = 1u << c;
+        std::uint32_t lost = 0;
+        for (int w = 0; w < N; ++w) {
+            lost |= (g[w * N + r] >> c & 1u) << w;
+            g[w * N + r] &= ~bit;
+        }
+        g[kDirty] |= lost;
+        g[kLockedDirty] |= lost;
+        std::uint32_t* gv = g + v * N;
+        for (int row = 0; row < N; ++row) {
+            gv[row] &= ~bit;
+        }
+        const int first = r / BoxRows * BoxRows;
+        for (int k = 0; k < BoxRows; ++k) {
+            gv[first + k] &= ~stackOf(c);
+        }
+        gv[r] = bit;
+        g[kSolvedAt + static_cast<std::size_t>(r)] |= bit;
+        g[kRowsDone + static_cast<std::size_t>(v)] |= 1u << r;
+        g[kColsDone + static_cast<std::size_t>(v)] |= bit;
+        g[kBoxesDone + static_cast<std::size_t>(v)] |= 1u << (r / BoxRows * BoxRows + c / BoxCols);
+        --g[kOpen];
+    }
+
+    // Places a value found forced; false when it can no longer go there. A cell that already
+    // holds it is left alone.
+    static bool tryPlace(std::uint32_t* g, int v, int r, int c) {
+        const std::uint32_t bit = 1u << c;
+        if ((g[v * N + r] & bit) == 0) return false;
+        if ((g[kSolvedAt + static_cast<std::size_t>(r)] & bit) == 0) place(g, v, r, c);
+        return true;
+    }
+
+    // The row of column bit `bit` where value row masks `gv` still have it, or -1.
+    static int rowWith(const std::uint32_t* gv, std::uint32_t bit, int first, int count) {
+        for (int row = first; row < first + count; ++row) {
+            if ((gv[row] & bit) != 0) return row;
+        }
+        return -1;
+    }
+
+    // Cells with one value left, row by row; false on a cell with none.
+    static bool nakedSingles(std::uint32_t* g) {
+        for (int r = 0; r < N; ++r) {
+            if (g[kSolvedAt + static_cast<std::size_t>(r)] == kAll) continue;
+            std::uint32_t once = 0;
+            std::uint32_t twice = 0;
+            for (int w = 0; w < N; ++w) {
+                const std::uint32_t m = g[w * N + r];
+                twice |= once & m;
+                once |= m;
+            }
+            if (once != kAll) return false;
+            for (std::uint32_t s = once & ~twice & ~g[kSolvedAt + static_cast<std::size_t>(r)];
+                 s != 0; s &= s - 1) {
+                const std::uint32_t bit = s & (~s + 1);
+                int v = 0;
+                while (v < N && (g[v * N + r] & bit) == 0)
+                    ++v;
+                if (v == N) return false;
+                place(g, v, r, std::countr_zero(bit));
+            }
+        }
+        return true;
+    }
+
+    // Values with one place left in a row, a column or a box; false on a value with none. Masks
+    // read before a placement of this pass may be stale, but only ever too large, so a value
+    // they show with one place has at most that one, and one with none has none.
+    static bool hiddenSingles(std::uint32_t* g) {
+        for (std::uint32_t dirty = g[kDirty]; dirty != 0; dirty &= dirty - 1) {
+            const int v = std::countr_zero(dirty);
+            g[kDirty] &= ~(1u << v);
+            const std::uint32_t rowsDone = g[kRowsDone + static_cast<std::size_t>(v)];
+            if (rowsDone == kAll) continue;
+            std::uint32_t* gv = g + v * N;
+            for (std::uint32_t rows = ~rowsDone & kAll; rows != 0; rows &= rows - 1) {
+                const int r = std::countr_zero(rows);
+                const std::uint32_t m = gv[r];
+                if (m == 0) return false;
+                if (single(m)) place(g, v, r, std::countr_zero(m));
+            }
+            std::uint32_t once = 0;
+            std::uint32_t twice = 0;
+            for (int r = 0; r < N; ++r) {
+                twice |= once & gv[r];
+                once |= gv[r];
+            }
+            if (once != kAll) return false;
+            for (std::uint32_t s = once & ~twice & ~g[kColsDone + static_cast<std::size_t>(v)];
+                 s != 0; s &= s - 1) {
+                const std::uint32_t bit = s & (~s + 1);
+                const int r = rowWith(gv, bit, 0, N);
+                if (r < 0) return false;
+                place(g, v, r, std::countr_zero(bit));
+            }
+            const std::uint32_t boxesDone = g[kBoxesDone + static_cast<std::size_t>(v)];
+            for (int first = 0; first < N; first += BoxRows) {
+                once = 0;
+                twice = 0;
+                for (int k = 0; k < BoxRows; ++k) {
+                    twice |= once & gv[first + k];
+                    once |= gv[first + k];
+                }
+                for (int c = 0; c < N; c += BoxCols) {
+                    const std::uint32_t in = once & stackOf(c);
+                    if (in == 0) return false;
+                    if ((boxesDone >> (first + c / BoxCols) & 1u) != 0) continue;
+                    if ((twice & stackOf(c)) != 0 || !single(in)) continue;
+                    const int r = rowWith(gv, in, first, BoxRows);
+                    if (r < 0) return false;
+                    place(g, v, r, std::countr_zero(in));
+                }
+            }
+        }
+        return true;
+    }
+
+    // Where a box meets a row or a column: a value confined to the meeting cells in one of the
+    // two is taken from the rest of the other. True when any candidate went.
+    static bool lockedCandidates(std::uint32_t* g) {
+        bool changed = false;
+        for (std::uint32_t dirty = g[kLockedDirty]; dirty != 0; dirty &= dirty - 1) {
+            const int v = std::countr_zero(dirty);
+            g[kLockedDirty] &= ~(1u << v);
+            if (g[kRowsDone + static_cast<std::size_t>(v)] == kAll) continue;
+            const std::uint32_t boxesDone = g[kBoxesDone + static_cast<std::size_t>(v)];
+            std::uint32_t* gv = g + v * N;
+            const std::uint32_t before = changedMask(gv);
+            std::uint32_t onceBands = 0;
+            std::uint32_t twiceBands = 0;
+            for (int first = 0; first < N; first += BoxRows) {
+                std::uint32_t band = 0;
+                for (int k = 0; k < BoxRows; ++k)
+                    band |= gv[first + k];
+                twiceBands |= onceBands & band;
+                onceBands |= band;
+                for (int c = 0; c < N; c += BoxCols) {
+                    if ((boxesDone >> (first + c / BoxCols) & 1u) != 0) continue;
+                    const std::uint32_t box = stackOf(c);
+                    int rowsIn = 0;
+                    int lastRow = 0;
+                    for (int k = 0; k < BoxRows; ++k) {
+                        const std::uint32_t m = gv[first + k];
+                        if ((m & box) != 0) {
+                            ++rowsIn;
+                            lastRow = first + k;
+                        }
+                        // The row's places all in this box: the box's other rows lose v.
+                        if (m != 0 && (m & ~box) == 0) {
+                            for (int j = 0; j < BoxRows; ++j) {
+                                if (j != k) gv[first + j] &= ~box;
+                            }
+                        }
+                    }
+                    // The box's places all in one row or one column: the rest of it loses v.
+                    if (rowsIn == 1) gv[lastRow] &= box;
+                    const std::uint32_t cols = band & box;
+                    if (cols != 0 && single(cols)) {
+                        for (int r = 0; r < N; ++r) {
+                            if (r < first || r >= first + BoxRows) gv[r] &= ~cols;
+                        }
+                    }
+                }
+            }
+            // A column whose places all lie in one band: the box's other columns there lose v.
+            const std::uint32_t colsDone = g[kColsDone + static_cast<std::size_t>(v)];
+            for (std::uint32_t alone = onceBands & ~twiceBands & ~colsDone; alone != 0;
+                 alone &= alone - 1) {
+                const std::uint32_t bit = alone & (~alone + 1);
+                const int r = rowWith(gv, bit, 0, N);
+                if (r < 0) continue;
+                const int first = r / BoxRows * BoxRows;
+                for (int k = 0; k < BoxRows; ++k) {
+                    gv[first + k] &= ~(stackOf(std::countr_zero(bit)) & ~bit);
+                }
+            }
+            if (changedMask(gv) != before) {
+                g[kDirty] |= 1u << v;
+                g[kLockedDirty] |= 1u << v;
+                changed = true;
+            }
+        }
+        return changed;
+    }
+
+    // A checksum of a value's masks: they only ever lose bits, so any loss changes it.
+    static std::uint32_t changedMask(const std::uint32_t* gv) {
+        std::uint32_t sum = 0;
+        for (int r = 0; r < N; ++r)
+            sum += gv[r];
+        return sum;
+    }
+
+    static State propagate(std::uint32_t* g) {
+        for (;;) {
+            if (!nakedSingles(g)) return State::kContradiction;
+            if (g[kOpen] == 0) return State::kSolved;
+            if (g[kDirty] == 0 && !(kLocked && lockedCandidates(g))) return State::kOpen;
+            if (!hiddenSingles(g)) return State::kContradiction;
+        }
+    }
+
+    // The branch: of the open cells with two candidates, the one whose two values have the
+    // fewest places left in its column (which prunes the search trees of large grids several
+    // times over), else a cell with the fewest candidates; and its lowest value v. The two sides
+    // are "v at (row, col)" and "not there".
+    static void branch(const std::uint32_t* g, int& value, int& row, int& col) {
+        int fewestPlaces = 2 * N + 1;
+        for (int r = 0; r < N; ++r) {
+            std::uint32_t once = 0;
+            std::uint32_t twice = 0;
+            std::uint32_t more = 0;
+            for (int w = 0; w < N; ++w) {
+                const std::uint32_t m = g[w * N + r];
+                more |= twice & m;
+                twice |= once & m;
+                once |= m;
+            }
+            for (std::uint32_t two = twice & ~more; two != 0; two &= two - 1) {
+                const int c = std::countr_zero(two);
+                int places = 0;
+                for (int w = 0; w < N; ++w) {
+                    if ((g[w * N + r] >> c & 1u) == 0) continue;
+                    for (int k = 0; k < N; ++k)
+                        places += static_cast<int>(g[w * N + k] >> c & 1u);
+                }
+                if (places < fewestPlaces) {
+                    fewestPlaces = places;
+                    row = r;
+                    col = c;
+                }
+            }
+        }
+        if (fewestPlaces <= 2 * N) {
+            value = firstValueAt(g, row, col);
+            return;
+        }
+        int fewest = N + 1;
+        for (int r = 0; r < N; ++r) {
+            for (int c = 0; c < N; ++c) {
+                if ((g[kSolvedAt + static_cast<std::size_t>(r)] >> c & 1u) != 0) continue;
+                int count = 0;
+                for (int w = 0; w < N; ++w)
+                    count += static_cast<int>(g[w * N + r] >> c & 1u);
+                if (count < fewest) {
+                    fewest = count;
+                    row = r;
+                    col = c;
+                }
+            }
+        }
+        value = firstValueAt(g, row, col);
+    }
+
+    static int firstValueAt(const std::uint32_t* g, int r, int c) {
+        int v = 0;
+        while ((g[v * N + r] >> c & 1u) == 0)
+            ++v;
+        return v;
+    }
+
+    static void writeSolution(const std::uint32_t* g, std::vector<int>& values) {
+        values.assign(N * N, 0);
+        for (int v = 0; v < N; ++v) {
+            for (int r = 0; r < N; ++r) {
+                for (std::uint32_t m = g[v * N + r]; m != 0; m &= m - 1) {
+                    values[static_cast<std::size_t>(r * N + std::countr_zero(m))] = v + 1;
+                }
+            }
+        }
+    }
+
+    std::uint32_t* stack_;
+    std::uint8_t* branches_;
+};
+
+}  // namespace velmora::exact_detail

@@ -1,0 +1,151 @@
+// The exact solver against the plain backtracking counter of tests/core/support, on every shape.
+#include "exact/exact_solver.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <stdexcept>
+
+#include "exact/samples.h"
+#include "solution_count.h"
+
+namespace velmora {
+namespace {
+
+using exact_test::solves;
+
+int oracle(const std::vector<int>& givens, BoxShape shape, int limit) {
+    return test::countSolutions(givens, shape.rows, shape.cols, limit);
+}
+
+// Four cells of a solution in two rows and two columns, spanning two boxes, holding a b / b a:
+// with only them open the grid has exactly two solutions.
+std::vector<int> deadlyRectangle(const std::vector<int>& s, BoxShape shape) {
+    const int n = shape.n();
+    auto at = [&](int r, int c) { return s[static_cast<std::size_t>(r * n + c)]; };
+    for (int r1 = 0; r1 < n; ++r1)
+        for (int r2 = r1 + 1; r2 < n; ++r2)
+            for (int c1 = 0; c1 < n; ++c1)
+                for (int c2 = c1 + 1; c2 < n; ++c2) {
+                    const bool sameBand = r1 / shape.rows == r2 / shape.rows;
+                    const bool sameStack = c1 / shape.cols == c2 / shape.cols;
+                    if (sameBand != sameStack && at(r1, c1) == at(r2, c2) &&
+                        at(r1, c2) == at(r2, c1))
+                        return {r1 * n + c1, r1 * n + c2, r2 * n + c1, r2 * n + c2};
+                }
+    return {};
+}
+
+class ExactSolverShapes : public testing::TestWithParam<BoxShape> {};
+
+TEST_P(ExactSolverShapes, UniquePuzzlesGiveTheirOneSolution) {
+    const BoxShape shape = GetParam();
+    ExactSolver solver(shape);
+    for (const auto& s : exact_test::samples(exact_test::singlesFile(shape))) {
+        const SolutionCount count = solver.count(s.puzzle, 2);
+        EXPECT_EQ(count.solutions, 1);
+        EXPECT_TRUE(count.exact());
+        EXPECT_EQ(count.firstSolution, s.solution);
+    }
+}
+
+TEST_P(ExactSolverShapes, CountsAgreeWithThePlainCounter) {
+    const BoxShape shape = GetParam();
+    ExactSolver solver(shape);
+    std::mt19937_64 rng(20240611u + static_cast<unsigned>(shape.rows * 10 + shape.cols));
+    for (const auto& s : exact_test::samples(exact_test::singlesFile(shape))) {
+        // A deadly pattern alone, then with ever more cells opened: two solutions and upwards.
+        std::vector<int> givens = s.solution;
+        const auto rectangle = deadlyRectangle(s.solution, shape);
+        ASSERT_FALSE(rectangle.empty());
+        for (const int cell : rectangle)
+            givens[static_cast<std::size_t>(cell)] = 0;
+        EXPECT_EQ(solver.count(givens, 10).solutions, 2);
+        // One solution has each of the rectangle's two values in its first cell.
+        std::vector<int> perValue;
+        solver.countByValue(givens, rectangle[0], 10, perValue);
+        for (const int cell : {rectangle[0], rectangle[1]}) {
+            EXPECT_EQ(
+                perValue[static_cast<std::size_t>(s.solution[static_cast<std::size_t>(cell)] - 1)],
+                1);
+        }
+        for (int round = 0; round < 6; ++round) {
+            for (int k = 0; k < shape.n(); ++k)
+                givens[rng() % givens.size()] = 0;
+            const SolutionCount count = solver.count(givens, 10);
+            EXPECT_EQ(count.solutions, oracle(givens, shape, 10));
+            EXPECT_TRUE(solves(count.firstSolution, givens, shape));
+        }
+        // One given changed: no solution, one or several, and the counter says which.
+        std::vector<int> changed = s.puzzle;
+        for (std::size_t at = 0; at < changed.size(); ++at) {
+            if (changed[at] == 0) continue;
+            changed[at] = changed[at] % shape.n() + 1;
+            const SolutionCount count = solver.count(changed, 3);
+            EXPECT_EQ(count.solutions, oracle(changed, shape, 3)) << "cell " << at;
+            if (count.solutions > 0) {
+                EXPECT_TRUE(solves(count.firstSolution, changed, shape));
+            }
+            changed[at] = s.puzzle[at];
+            at += changed.size() / 8;  // a handful of cells per puzzle
+        }
+    }
+}
+
+TEST_P(ExactSolverShapes, EqualGivensAreReportedNotSearched) {
+    const BoxShape shape = GetParam();
+    const int n = shape.n();
+    std::vector<int> givens(static_cast<std::size_t>(n * n), 0);
+    givens[1] = 2;
+    givens[static_cast<std::size_t>(n - 1)] = 2;                // same row
+    givens[static_cast<std::size_t>(n * (n - 1) + n - 1)] = 2;  // same column
+    givens[static_cast<std::size_t>(n * (n / 2))] = 3;          // alone
+    const SolutionCount count = ExactSolver(shape).count(givens, 2);
+    EXPECT_EQ(count.conflictingGivens, (std::vector<int>{1, n - 1, n * (n - 1) + n - 1}));
+    EXPECT_EQ(count.solutions, 0);
+    EXPECT_EQ(count.guesses, 0);
+}
+
+TEST_P(ExactSolverShapes, StopsAtTheLimit) {
+    const BoxShape shape = GetParam();
+    const std::vector<int> empty(static_cast<std::size_t>(shape.cellCount()), 0);
+    ExactSolver solver(shape);
+    for (const int limit : {1, 5}) {
+        const SolutionCount count = solver.count(empty, limit);
+        EXPECT_EQ(count.solutions, limit);
+        EXPECT_TRUE(count.limitReached);
+        EXPECT_TRUE(solves(count.firstSolution, empty, shape));
+    }
+    const SolutionCount stopped = solver.count(empty, 2, 0);
+    EXPECT_TRUE(stopped.budgetExhausted);
+    EXPECT_FALSE(stopped.exact());
+}
+
+INSTANTIATE_TEST_SUITE_P(AllShapes, ExactSolverShapes, testing::ValuesIn(kBoxShapes),
+                         [](const auto& shape) {
+                             return std::to_string(shape.param.rows) + "x" +
+                                    std::to_string(shape.param.cols);
+                         });
+
+TEST(ExactSolver, HardPuzzlesNeedGuessesAndStillHaveOneSolution) {
+    ExactSolver solver({3, 3});
+    for (const auto& s : exact_test::samples("guessing-3x3.txt", 8)) {
+        const SolutionCount count = solver.count(s.puzzle, 2);
+        EXPECT_EQ(count.solutions, 1);
+        EXPECT_EQ(count.firstSolution, s.solution);
+    }
+}
+
+TEST(ExactSolver, RejectsWrongInput) {
+    EXPECT_THROW(ExactSolver({3, 2}), std::invalid_argument);
+    ExactSolver solver({2, 2});
+    const std::vector<int> tooShort(15, 0);
+    std::vector<int> tooLarge(16, 0);
+    tooLarge[3] = 5;
+    EXPECT_THROW((void)solver.count(tooShort, 2), std::invalid_argument);
+    EXPECT_THROW((void)solver.count(tooLarge, 2), std::invalid_argument);
+    EXPECT_THROW((void)solver.count(std::vector<int>(16, 0), 0), std::invalid_argument);
+}
+
+}  // namespace
+}  // namespace velmora
