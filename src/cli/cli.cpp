@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iostream>
 
+#include "check_verb.h"
 #include "convert_verb.h"
 #include "explain_verb.h"
 #include "generate_verb.h"
@@ -57,6 +58,8 @@ int runCliWithBook(const std::vector<std::string>& args, std::istream& in, std::
     if (o.verb == "solve") return solveVerb(o, *source, out, err);
     if (o.verb == "explain") return explainVerb(o, *source, out, err);
     if (o.verb == "rate") return rateVerb(o, *source, out, err);
+    if (o.verb == "check") return checkVerb(o, *source, out, err);
+    if (o.verb == "check") return checkVerb(o, *source, out, err);
     return convertVerb(o, *source, out, err);
 }
 

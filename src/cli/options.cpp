@@ -56,7 +56,8 @@ std::string parseRules(const std::string& text, Options& o) {
     return {};
 }
 
-const std::set<std::string> kVerbs{"solve", "generate", "convert", "explain", "rate", "book"};
+const std::set<std::string> kVerbs{"solve", "generate", "convert", "explain",
+                                   "rate",  "check",    "book"};
 
 // Verbs that make new puzzles.
 bool generates(const std::string& verb) {
@@ -213,6 +214,10 @@ ParseResult parseOptions(const std::vector<std::string>& args) {
                    (o.verb == "solve" || o.verb == "generate" || o.verb == "convert")) {
             if (!value(v)) return r;
             o.save = v;
+        } else if (a == "--limit" && o.verb == "check") {
+            if (!value(v)) return r;
+            if (!parseNumber(v, o.limit) || o.limit < 2)
+                r.error = "--limit wants a whole number of 2 or more, not '" + v + "'";
         } else if (a == "--level" && o.verb == "generate") {
             if (!value(v)) return r;
             if (v != "easy" && v != "medium" && v != "hard")
@@ -272,6 +277,7 @@ std::string usageText() {
            "  sudoku-velmora-cli explain [--box RxC] [--without RULES] [--lang en|de|fr]\n"
            "                             [--format text|tsv] [FILE]\n"
            "  sudoku-velmora-cli rate [--box RxC] [--without RULES] [FILE]\n"
+           "  sudoku-velmora-cli check [--box RxC] [--limit K] [FILE]\n"
            "  sudoku-velmora-cli book [--box RxC] [--difficulty 0..100]\n"
            "                          [--level easy|medium|hard] [--count N] [--per-page K]\n"
            "                          [--solutions] [--candidates] [--seed S] [--title TEXT]\n"
@@ -311,6 +317,9 @@ std::string usageText() {
            "sentence a step (--format tsv: STEP, TECHNIQUE, PLACEMENTS, ELIMINATIONS and TEXT\n"
            "separated by tabs, then RESULT and solved, stuck or invalid), a blank line after\n"
            "each puzzle. rate prints LEVEL, SCORE, HARDEST technique and STEPS of that path.\n"
+           "check prints VERDICT (unique, multiple, none, invalid), COUNT of solutions (K+ at the\n"
+           "limit, default 2), the first SOLUTION or -, and for none the likely TYPOS\n"
+           "(r<row>c<col>, =<element> where one value gives one solution) or -, tab-separated.\n"
            "book writes a puzzle book as a PDF: the puzzles `generate` prints with the same\n"
            "options and seed (or those of --input FILE), K a page with number, shape and rating,\n"
            "then with --solutions their solutions, smaller. --level keeps generating until a\n"

@@ -33,6 +33,7 @@ struct Options {
     bool help = false;
     bool version = false;
     int language = 0;  // --lang: 0 en, 1 de, 2 fr
+    int limit = 2;     // check --limit: solutions counted at most
     bool tsv = false;  // --format tsv
     bool singlesAsGivens = false;
     std::optional<PuzzleFormat> to;  // convert --to; svl is the save file

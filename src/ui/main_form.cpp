@@ -21,6 +21,7 @@
 #include "book_command.h"
 #include "command_column.h"
 #include "commands/candidate_options.h"
+#include "commands/check_command.h"
 #include "commands/commands.h"
 #include "commands/exchange_commands.h"
 #include "commands/language_choice.h"
@@ -179,6 +180,7 @@ void MainForm::connectHandlers() {
     command(column_->cbClear, &velmora::cbClear_Click);
     command(column_->cbhint, &velmora::cbhint_Click);
     command(column_->cbExplain, &velmora::cbExplain_Click);
+    command(column_->cbCheck, &velmora::cbCheck_Click);
     command(column_->cbUndo, &velmora::cbUndo_Click);
     command(column_->cbRedo, &velmora::cbRedo_Click);
     connect(column_->cbGenerate, &QPushButton::clicked, this, &MainForm::cbGenerate_Click);
@@ -238,7 +240,10 @@ void MainForm::EntryGrid_KeyPress(int keyAscii) {
 
 void MainForm::cbGenerate_Click() {
     if (!ready()) return;
-    runBusy([this] { velmora::cbGenerate_Click(*wb_); });
+    runBusy([this] {
+        velmora::cbGenerate_Click(*wb_);
+        velmora::showRating(*wb_);
+    });
 }
 
 void MainForm::cbSolve_Click() {

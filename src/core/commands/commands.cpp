@@ -159,6 +159,10 @@ void cbExplain_Click(Workbench& wb) {
     wb.ladder().press(wb);
 }
 
+void cbCheck_Click(Workbench& wb) {
+    wb.check().press(wb);
+}
+
 void cbUndo_Click(Workbench& wb) {
     if (wb.fControl().undoCount() > 0) wb.fControl().unDo();
 }

@@ -24,6 +24,8 @@ void cbenterSolution_Click(Workbench& wb);
 void cbReset_Click(Workbench& wb);
 // Explain: names the next step, then shows it, then applies it (see ExplainLadder).
 void cbExplain_Click(Workbench& wb);
+// Check: the puzzle's solutions, likely typos and wrong values (see CheckCommand).
+void cbCheck_Click(Workbench& wb);
 // Undo and Redo: one hand-made cell change back or forward.
 void cbUndo_Click(Workbench& wb);
 void cbRedo_Click(Workbench& wb);

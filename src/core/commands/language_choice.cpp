@@ -9,6 +9,7 @@ void cmbLanguage_Click(Workbench& wb, int listIndex) {
     wb.pc().wLanguage = listIndex;
     setLanguage(wb);
     wb.ladder().showAgain(wb);
+    wb.check().showAgain(wb);
 }
 
 void setLanguage(Workbench& wb) {

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "commands/check_command.h"
 #include "commands/explain_ladder.h"
 #include "elimination/statsblock.h"
 #include "history/form_control.h"
@@ -49,8 +50,9 @@ class Workbench {
     // Makes a loaded configuration the program's one configuration; the old one is released.
     void replacePuzzleControl(std::unique_ptr<PuzzleControl> next);
 
-    // The Explain button's ladder.
+    // The Explain button's ladder and the Check button's findings.
     ExplainLadder& ladder() { return ladder_; }
+    CheckCommand& check() { return check_; }
 
     // The date and time written into save files.
     std::function<std::string()> clock;
@@ -61,6 +63,7 @@ class Workbench {
     std::unique_ptr<FormControl> fControl_;
     std::unique_ptr<Statsblock> sBlock_;
     ExplainLadder ladder_;
+    CheckCommand check_;
 };
 
 }  // namespace velmora

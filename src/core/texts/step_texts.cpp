@@ -55,16 +55,6 @@ std::string fill(std::string_view pattern, Arguments arguments) {
 
 constexpr Phrase kAnd{" and ", " und ", " et "};
 
-// "a", "a and b", "a, b and c".
-std::string joinList(const std::vector<std::string>& items, StepLanguage language) {
-    std::string out;
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (i > 0) out += i + 1 == items.size() ? std::string(kAnd.in(language)) : ", ";
-        out += items[i];
-    }
-    return out;
-}
-
 std::string cellList(const std::vector<int>& cells, int n, StepLanguage language) {
     std::vector<std::string> names;
     for (const int cell : cells)
@@ -209,6 +199,15 @@ const Phrase& sentencePhrase(Technique technique) {
 }
 
 }  // namespace
+
+std::string joinList(const std::vector<std::string>& items, StepLanguage language) {
+    std::string out;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i > 0) out += i + 1 == items.size() ? std::string(kAnd.in(language)) : ", ";
+        out += items[i];
+    }
+    return out;
+}
 
 std::string cellName(int cell, int n) {
     return "r" + std::to_string(cell / n + 1) + "c" + std::to_string(cell % n + 1);

@@ -24,6 +24,9 @@ constexpr StepLanguage stepLanguageFor(int language) {
 // "r3c7": row and column from 1, rows from the top, columns from the left.
 std::string cellName(int cell, int n);
 
+// "a", "a and b", "a, b and c", in `language`.
+std::string joinList(const std::vector<std::string>& items, StepLanguage language);
+
 // The character of element `value` (1..N) in `elements` (one Latin-1 byte per element), as
 // UTF-8; an empty or too short string falls back to the default elements.
 std::string elementName(int value, std::string_view elements);
