@@ -194,7 +194,11 @@ void MainForm::connectHandlers() {
     connect(entryGrid_, &EntryGrid::keyTyped, this, &MainForm::EntryGrid_KeyPress);
     const auto command = [this](QPushButton* button, void (*handler)(Workbench&)) {
         connect(button, &QPushButton::clicked, this, [this, handler] {
-            if (ready()) handler(*wb_);
+            if (!ready()) return;
+            // Quick as they are, on a slow machine they show that they work.
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+            handler(*wb_);
+            QApplication::restoreOverrideCursor();
         });
     };
     command(column_->cbEnterInitial, &velmora::cbEnterInitial_Click);
@@ -357,7 +361,9 @@ void MainForm::pastePuzzle() {
         wb_->messages().information(nothingToPaste(wb_->pc().wLanguage));
         return;
     }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
     velmora::openPuzzleText(*wb_, text.toStdString());
+    QApplication::restoreOverrideCursor();
 }
 
 void MainForm::copyPuzzle() {
@@ -377,8 +383,12 @@ void MainForm::showKeyboardHelp() {
     for (const QAction* a : menus_->actions()) {
         if (a->shortcut().isEmpty()) continue;
         QStringList keys;
-        for (const QKeySequence& k : a->shortcuts())
+        for (const QKeySequence& k : a->shortcuts()) {
+            // The function keys of old workstation keyboards only clutter the list.
+            const int key = k[0].key();
+            if (key >= Qt::Key_F13 && key <= Qt::Key_F35) continue;
             keys << k.toString(QKeySequence::NativeText).toHtmlEscaped();
+        }
         rows += QString("<tr><td>%1</td><td>%2</td></tr>")
                     .arg(QString(a->text()).remove('&').toHtmlEscaped(), keys.join(", "));
     }

@@ -48,21 +48,6 @@ class WindowSessionTest : public QObject {
         QVERIFY(next.boxes.isEmpty());
     }
 
-    void aDamagedFileIsPassedOverInSilence() {
-        QTemporaryDir folder;
-        const QString path = folder.filePath("autosave.svl");
-        QFile damaged(path);
-        QVERIFY(damaged.open(QIODevice::WriteOnly));
-        damaged.write("!,Sudoku Velmora Save File\r\n-,nCols,banana\r\n");
-        damaged.close();
-        Window w;
-        w.form.keepSessionIn(path.toStdString());
-        QVERIFY(!w.form.restoreSession());
-        QCOMPARE(w.gridText(), std::string(81, '.'));
-        QVERIFY(w.wb().fControl().Initial);
-        QVERIFY(w.boxes.isEmpty());
-    }
-
     void generateLeavesTheWindowPainting() {
         Window w;
         int ticks = 0;

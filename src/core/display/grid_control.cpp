@@ -247,8 +247,13 @@ void GridControl::loadKeypress(int keyAscii) {
     const bool blank =
         element == 0 && (keyAscii == '.' || keyAscii == kKeySpace || keyAscii == '0');
     if (keyAscii == kKeyBackspace || blank) {
+        // A blank passes over a given that stands, as one typed over a newspaper grid would.
         if (locked) {
-            surface_.beep();
+            if (blank) {
+                goNextCell(false);
+            } else {
+                surface_.beep();
+            }
             return;
         }
         // A blank over an open cell changes nothing, so it records nothing.

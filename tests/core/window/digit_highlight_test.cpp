@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "bench.h"
-#include "commands/candidate_options.h"
 #include "display/digit_highlight.h"
 #include "display/key_codes.h"
 #include "elimination/candidates.h"
@@ -82,30 +81,6 @@ TEST(DigitHighlightTest, ClicksAndKeysTurnItOnAndOff) {
     b.at(0, 0);
     b.control.highlightCurrentValue();
     EXPECT_EQ(b.control.highlightedDigit(), 0);
-}
-
-TEST(DigitHighlightTest, ItsColoursAreNoneOfTheGridsOtherColours) {
-    HighlightBench b;
-    const PuzzleControl& pc = b.pc();
-    const Colour others[] = {pc.cBackevenValidSquare,
-                             pc.cBackoddValidSquare,
-                             pc.cBackevenInvalidSquare,
-                             pc.cBackevenunsolvableSquare,
-                             rgb(255, 192, 192),
-                             rgb(236, 232, 160),
-                             rgb(255, 248, 190),
-                             rgb(160, 222, 160),
-                             rgb(196, 240, 196),
-                             rgb(250, 190, 110),
-                             rgb(255, 210, 140),
-                             rgb(0, 110, 0),
-                             rgb(200, 0, 0),
-                             pc.cComputerMaybeIndex};
-    for (const Colour c : others) {
-        EXPECT_NE(c, kDigitBackEven);
-        EXPECT_NE(c, kDigitBackOdd);
-        EXPECT_NE(c, kDigitMarkFore);
-    }
 }
 
 TEST(DigitHighlightTest, AConflictKeepsItsVioletAndTypingKeepsTheHighlight) {

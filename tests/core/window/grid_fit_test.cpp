@@ -11,54 +11,45 @@
 namespace velmora {
 namespace {
 
-// The designed cells of every shape, in whole pixels at 96 dpi, and the square that holds them.
-struct Designed {
-    int cell;
-    int n;
-};
-
-std::vector<Designed> designedGrids() {
-    std::vector<Designed> grids;
+// The designed cells of every shape at 96 dpi (side, n), and the square that holds them all.
+std::vector<std::pair<int, int>> designedGrids() {
+    std::vector<std::pair<int, int>> grids;
     for (const SizeOption& o : kSizeOptions) {
         const int n = o.nRows * o.nCols;
-        grids.push_back({entryGridGeometry(o.cFontSize * 1.6, n, n, 96, 96).cellWidth, n});
+        grids.emplace_back(entryGridGeometry(o.cFontSize * 1.6, n, n, 96, 96).cellWidth, n);
     }
     return grids;
 }
 
 int designedSquare() {
     int side = 0;
-    for (const Designed& d : designedGrids())
-        side = std::max(side, d.cell * d.n);
+    for (const auto& [cell, n] : designedGrids())
+        side = std::max(side, cell * n);
     return side;
 }
 
 TEST(GridFitTest, EveryShapeKeepsItsDesignedCellsAtTheStartUpSize) {
     const int square = designedSquare();
-    for (const Designed& d : designedGrids())
-        EXPECT_EQ(fittedCellSide(d.cell, d.n, square, square), d.cell) << d.n;
+    for (const auto& [cell, n] : designedGrids())
+        EXPECT_EQ(fittedCellSide(cell, n, square, square), cell) << n;
 }
 
 TEST(GridFitTest, GrownGridsFillTheirSquareAndNeverOverflowIt) {
     const int square = designedSquare();
-    for (const Designed& d : designedGrids()) {
+    for (const auto& [cell, n] : designedGrids()) {
         int previous = 0;
         for (int offered = square / 2; offered <= 3 * square; offered += 37) {
-            const int side = fittedCellSide(d.cell, d.n, square, offered);
-            EXPECT_LE(side * d.n, std::max(offered, kMinCellSide * d.n)) << d.n << " " << offered;
+            const int side = fittedCellSide(cell, n, square, offered);
+            EXPECT_LE(side * n, std::max(offered, kMinCellSide * n)) << n << " " << offered;
             EXPECT_GE(side, previous) << "a larger square never gives smaller cells";
             previous = side;
             // Every pixel gained beyond the start-up size goes to the grid, but for the rest
             // of a division by n.
             if (offered >= square) {
-                EXPECT_GT((side + 1) * d.n, offered - square + d.cell * d.n) << d.n;
+                EXPECT_GT((side + 1) * n, offered - square + cell * n) << n;
             }
         }
     }
-}
-
-TEST(GridFitTest, TinySquaresStillGiveReadableCells) {
-    EXPECT_EQ(fittedCellSide(27, 18, 488, 10), kMinCellSide);
 }
 
 // Candidate k of a box of R rows and C columns: row k / C, column k % C of an R x C grid.

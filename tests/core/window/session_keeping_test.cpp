@@ -57,14 +57,6 @@ TEST(SessionKeepingTest, MissingOrDamagedFilesChangeNothingAndSayNothing) {
     EXPECT_TRUE(b.history().Initial);
 }
 
-TEST(SessionKeepingTest, AnUnwritableFolderGivesFalseAndNoMessage) {
-    TempFolder folder;
-    writeBytes(folder.path() / "file", "x");
-    Bench b;
-    EXPECT_FALSE(keepSession(*b.wb, folder.path() / "file" / "autosave.svl"));
-    EXPECT_TRUE(b.messages.shown.empty());
-}
-
 TEST(EntryModeTest, LoadPasteAndGenerateLeaveTheWindowReadyToSolveAndClearToEnterGivens) {
     Bench b;
     b.enterGivens(kPuzzle);

@@ -56,19 +56,5 @@ TEST(WindowTextsTest, ACellSaysWhereItIsAndWhatItHolds) {
               "Z1S1: keine Kandidaten");
 }
 
-TEST(WindowTextsTest, TheAboutBoxNamesVersionAndProvider) {
-    for (int language = 0; language <= 2; ++language) {
-        const std::string about = aboutText(language, "13-rc1");
-        EXPECT_NE(about.find("13-rc1"), std::string::npos);
-        EXPECT_NE(about.find("Velmora Puzzle Works"), std::string::npos);
-        EXPECT_NE(about.find("https://velmora.example"), std::string::npos);
-    }
-    EXPECT_EQ(
-        std::set<std::string>({windowText(WindowText::Cancel, 0), windowText(WindowText::Cancel, 1),
-                               windowText(WindowText::Cancel, 2)})
-            .size(),
-        3u);
-}
-
 }  // namespace
 }  // namespace velmora
