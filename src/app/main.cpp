@@ -1,10 +1,13 @@
 // Sudoku Velmora: the desktop workbench.
 #include <QApplication>
 #include <QIcon>
+#include <QSessionManager>
 #include <cstring>
 #include <iostream>
 
+#include "commands/session_keeping.h"
 #include "main_form.h"
+#include "qt_file_dialogs.h"
 #include "velmora_version.h"
 
 int main(int argc, char* argv[]) {
@@ -32,6 +35,13 @@ int main(int argc, char* argv[]) {
     // One look on every desktop, and the look whose buttons show the phase highlight.
     QApplication::setStyle("Fusion");
     velmora::ui::MainForm form;
+    // The puzzle of the last run comes back, and this one is kept however the program ends.
+    form.keepSessionIn(form.fileDialogs().programFolder() / std::string(velmora::kSessionFileName));
+    form.restoreSession();
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &form,
+                     [&form](QSessionManager&) { form.keepSession(); });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &form,
+                     [&form] { form.sessionEnding(); });
     form.show();
     const QStringList args = QApplication::arguments();
     if (args.size() > 1) form.openFile(args.at(1));

@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "cell_painting.h"
+#include "entry_grid.h"
 #include "grid_model.h"
 
 namespace velmora::ui {
@@ -21,7 +22,9 @@ void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                          const QModelIndex& index) const {
     const auto* model = qobject_cast<const GridModel*>(index.model());
     if (!model) return;
-    paintCell(*painter, option.rect, model->cell(index.row(), index.column()), model->gridLayout());
+    const auto* grid = qobject_cast<const EntryGrid*>(view_);
+    paintCell(*painter, option.rect, model->cell(index.row(), index.column()), model->gridLayout(),
+              grid ? grid->fontScale() : 1.0);
 
     if (index == view_->currentIndex()) {
         painter->save();

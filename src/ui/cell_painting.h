@@ -10,9 +10,10 @@ class QRectF;
 namespace velmora::ui {
 
 // Fills `rect` with the cell's background and draws its value in the middle, or its candidates
-// in fixed places: a small grid of the box's shape (R rows of C candidates), the same candidate
-// always in the same spot, in the candidate font or smaller where the cell needs it.
+// in fixed places: a small grid of the box's shape (R rows of C candidates, candidate_spots), the
+// same candidate always in the same spot, in the candidate font or smaller where the cell needs
+// it. Fonts are `scale` times their size in points: a grid grown with its window.
 void paintCell(QPainter& painter, const QRectF& rect, const CellView& cell,
-               const GridLayout& layout);
+               const GridLayout& layout, double scale = 1.0);
 
 }  // namespace velmora::ui

@@ -16,6 +16,7 @@ ExplanationBox::ExplanationBox(QWidget* parent) : QLabel(parent) {
 
 void ExplanationBox::showExplanation(const std::string& text) {
     setText(QString::fromStdString(text));
+    emit textShown();
     repaint();
 }
 

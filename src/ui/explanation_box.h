@@ -12,6 +12,9 @@ class ExplanationBox : public QLabel, public ExplanationPanel {
   public:
     explicit ExplanationBox(QWidget* parent = nullptr);
     void showExplanation(const std::string& text) override;
+
+  signals:
+    void textShown();
 };
 
 }  // namespace velmora::ui

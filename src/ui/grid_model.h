@@ -4,6 +4,7 @@
 
 #include <QAbstractTableModel>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "model/cell_view.h"
@@ -19,10 +20,12 @@ class GridModel : public QAbstractTableModel {
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
-    // A new layout empties every cell.
+    // A layout of another shape empties every cell.
     void setGridLayout(const GridLayout& layout);
     // Takes every cell's look, row by row; only changed cells are reported to the views.
     void setCells(std::span<const CellView> cells);
+    // Takes what every cell says to assistive technology (Qt::AccessibleTextRole), row by row.
+    void setNames(std::span<const std::string> names);
 
     const GridLayout& gridLayout() const { return layout_; }
     const CellView& cell(int row, int col) const;
@@ -30,6 +33,7 @@ class GridModel : public QAbstractTableModel {
   private:
     GridLayout layout_;
     std::vector<CellView> cells_;
+    std::vector<std::string> names_;
 };
 
 }  // namespace velmora::ui

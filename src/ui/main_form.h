@@ -1,10 +1,13 @@
-// The main window (xSMainForm): the puzzle grid on the left, the command column on the right,
-// the statistics panel and the language list below the grid, the status bar at the bottom.
-// It owns the workbench and the real implementations of the core's ports.
+// The main window (xSMainForm): the menu bar; the puzzle grid on the left with the explanation
+// box, the statistics panel and the language list; the command column on the right; the status
+// bar at the bottom. It owns the workbench and the real implementations of the core's ports, runs
+// the long commands on a worker thread, and keeps the puzzle between runs when told where.
 #pragma once
 
 #include <QMainWindow>
+#include <atomic>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <memory>
 
@@ -20,9 +23,12 @@ class Workbench;
 
 namespace velmora::ui {
 
+class BackgroundRun;
 class CommandColumn;
 class EntryGrid;
 class ExplanationBox;
+class GridArea;
+class GuiThreadPorts;
 class InputBlocker;
 class MessageBoxPort;
 class NamedControlsPort;
@@ -32,6 +38,7 @@ class QtFileDialogs;
 class StatisticsPanel;
 class StatusPanels;
 class UndoButtonsPort;
+class WindowMenus;
 class WindowSettingsPort;
 
 class MainForm : public QMainWindow {
@@ -43,6 +50,7 @@ class MainForm : public QMainWindow {
     Workbench& workbench() { return *wb_; }
     GridControl& gridControl() { return *gridControl_; }
     EntryGrid& entryGrid() { return *entryGrid_; }
+    GridArea& gridArea() { return *gridArea_; }
     StatusPanels& statusPanels() { return *statusPanels_; }
     MessageBoxPort& messageBoxes() { return *messages_; }
     CommandColumn& commands() { return *column_; }
@@ -52,6 +60,7 @@ class MainForm : public QMainWindow {
     PencilMarkEditor& pencilMarkEditor() { return *pencilMarkEditor_; }
     QtFileDialogs& fileDialogs() { return *fileDialogs_; }
     ExplanationBox& explanation() { return *explanation_; }
+    WindowMenus& menus() { return *menus_; }
 
     // True while Solve or Generate runs.
     bool busy() const { return busy_; }
@@ -64,19 +73,43 @@ class MainForm : public QMainWindow {
     void pastePuzzle();
     void copyPuzzle();
 
+    // The puzzle is kept in `file` on exit and when the session ends; unset, nothing is kept.
+    void keepSessionIn(const std::filesystem::path& file);
+    // Brings back the kept puzzle; a missing or damaged file is passed over in silence.
+    bool restoreSession();
+    // Writes the kept puzzle now (a long command under way is cancelled first); false when it
+    // could not be written.
+    bool keepSession();
+    // The program is ending without the window being closed (the session or the application).
+    void sessionEnding();
+
+    // How long a command may take before a box with Cancel appears, in milliseconds.
+    void setCancelDelay(int ms) { cancelDelayMs_ = ms; }
+
     // The clipboard's second text: the pencil-mark grid of what the window shows.
     static constexpr const char* kPencilMarksMime = "text/x-sudoku-pencil-marks";
 
+  public slots:
+    // The "Puzzle book..." entry.
+    void openPuzzleBook();
+    void showKeyboardHelp();
+    void showAbout();
+
   protected:
+    void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
   private:
     void buildWidgets();
     void connectHandlers();
+    void connectGridKeys();
+    void connectMenus();
     void Form_Load();
-    // Runs a long command: input aimed at the window meanwhile is dropped.
-    void runBusy(const std::function<void()>& command);
+    // Runs a long command on a worker thread; `cancellable` offers Cancel after a second.
+    void runBusy(const std::function<void()>& command, bool cancellable);
+    // The grid takes a character typed with Ctrl (highlight) or Alt (pencil mark).
+    bool gridClaims(const QKeyEvent& event) const;
 
     void EntryGrid_KeyPress(int keyAscii);
     void cbGenerate_Click();
@@ -91,6 +124,7 @@ class MainForm : public QMainWindow {
 
     CommandColumn* column_ = nullptr;
     StatisticsPanel* statistics_ = nullptr;
+    GridArea* gridArea_ = nullptr;
     EntryGrid* entryGrid_ = nullptr;
     ExplanationBox* explanation_ = nullptr;
     PencilMarkBox* tbGridEntry_ = nullptr;
@@ -98,7 +132,13 @@ class MainForm : public QMainWindow {
     QComboBox* cmbLanguage_ = nullptr;
     StatusPanels* statusPanels_ = nullptr;
     InputBlocker* blocker_ = nullptr;
+    WindowMenus* menus_ = nullptr;
     bool busy_ = false;
+    std::atomic<bool> cancel_{false};
+    bool closePending_ = false;
+    bool sessionKept_ = false;
+    int cancelDelayMs_ = 1000;
+    std::filesystem::path sessionFile_;
 
     std::unique_ptr<MessageBoxPort> messages_;
     std::unique_ptr<WindowSettingsPort> settings_;
@@ -106,6 +146,8 @@ class MainForm : public QMainWindow {
     std::unique_ptr<NamedControlsPort> controls_;
     std::unique_ptr<QtFileDialogs> fileDialogs_;
     std::unique_ptr<GridControl> gridControl_;
+    std::unique_ptr<GuiThreadPorts> threadPorts_;
+    std::unique_ptr<BackgroundRun> background_;
     std::unique_ptr<Workbench> wb_;
     std::unique_ptr<PencilMarkEditor> pencilMarkEditor_;
 };

@@ -37,7 +37,8 @@ void PencilMarkEditor::EntryGrid_DblClick(int row, int col) {
     box_.setPalette(palette);
     QFont font = box_.font();
     font.setFamily(QString::fromStdString(look->fontName));
-    font.setPointSizeF(look->fontSize);
+    // As large as the candidates the grid now draws.
+    font.setPointSizeF(look->fontSize * grid_.fontScale());
     box_.setFont(font);
     placeOverCell();
     box_.setText(QString::fromStdString(look->text));

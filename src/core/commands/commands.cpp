@@ -2,12 +2,17 @@
 
 #include <string>
 
+#include "commands/save_commands.h"
 #include "commands/workbench.h"
 #include "elimination/candidates.h"
+#include "savefile/save_install.h"
+#include "savefile/save_text_reader.h"
+#include "savefile/save_text_writer.h"
 #include "solving/guess_solver.h"
 #include "solving/hint.h"
 #include "solving/solve_driver.h"
 #include "texts/messages.h"
+#include "texts/window_texts.h"
 
 namespace velmora {
 
@@ -27,6 +32,10 @@ void StatusBarProgress::found(int attempts) {
     wb_.statusBar().setPanelText(
         Panel::Result,
         getMessage(MessageId::FoundGenuineSudoku, wb_.pc().wLanguage) + std::to_string(attempts));
+}
+
+bool StatusBarProgress::cancelled() {
+    return wb_.stopRequested && wb_.stopRequested();
 }
 
 void clearSb2(Workbench& wb) {
@@ -88,7 +97,31 @@ void cbSolve_Click(Workbench& wb) {
     }
 }
 
+namespace {
+
+// Puts back the puzzle a cancelled Generate started from, as a save file would bring it.
+void putBack(Workbench& wb, const std::string& saved) {
+    const SaveReadResult read = readSaveText(saved, loadDefaults(wb.pc()));
+    if (read.ok()) {
+        FormControl& fc = wb.fControl();
+        fc.Loading = true;
+        installSaveFile(wb, read.contents);
+        fc.Loading = false;
+    }
+    wb.fControl().resetUndoStack();
+    wb.settings().highlightPhase(Phase::Generate);
+    const int language = wb.pc().wLanguage;
+    wb.statusBar().setPanelText(Panel::Status,
+                                windowText(WindowText::GenerationCancelled, language));
+    clearSb2(wb);
+    showMessage(wb, Panel::Progress, MessageId::Ready);
+}
+
+}  // namespace
+
 void cbGenerate_Click(Workbench& wb) {
+    // Taken before anything changes: a cancelled run puts it back.
+    const std::string before = writeSaveText(wb.pc(), "", wb.clock());
     PuzzleControl& pc = wb.pc();
     wb.settings().highlightPhase(Phase::Generate);
     wb.newPuzzle();
@@ -104,6 +137,11 @@ void cbGenerate_Click(Workbench& wb) {
 
     StatusBarProgress progress(wb);
     solvePuzzle(pc, progress);
+    if (progress.cancelled()) {
+        pc.manualPencilMarks = manual;
+        putBack(wb, before);
+        return;
+    }
 
     scells& puzzle = wb.theCells();
     puzzle.Resetting();
@@ -114,6 +152,15 @@ void cbGenerate_Click(Workbench& wb) {
     pc.manualPencilMarks = manual;
     showMessage(wb, Panel::Progress, MessageId::YourTurn);
     cbenterSolution_Click(wb);
+}
+
+void followLoadedPuzzle(Workbench& wb) {
+    for (const scell& c : wb.theCells().cells()) {
+        if (c.Original) {
+            cbenterSolution_Click(wb);
+            return;
+        }
+    }
 }
 
 void cbhint_Click(Workbench& wb) {

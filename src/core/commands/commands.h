@@ -11,6 +11,8 @@ class Workbench;
 // Solve: solves the puzzle on screen, with brute force when the brute-force box is ticked.
 void cbSolve_Click(Workbench& wb);
 // Generate: replaces the grid by a new puzzle at the slider's difficulty, ready to be solved.
+// When the workbench's stop question says yes meanwhile, the puzzle is put back as it was (its
+// undo history emptied) and panel 1 says so.
 void cbGenerate_Click(Workbench& wb);
 // Hint: fills one forced cell and redraws.
 void cbhint_Click(Workbench& wb);
@@ -30,6 +32,10 @@ void cbCheck_Click(Workbench& wb);
 void cbUndo_Click(Workbench& wb);
 void cbRedo_Click(Workbench& wb);
 
+// After a puzzle came in from a file or the kept session: one with givens is there to be solved,
+// so typed values are the user's ("Enter Solution").
+void followLoadedPuzzle(Workbench& wb);
+
 // Shows the current grid's outcome in panel 1; with badnews false only a solved grid is
 // reported. Ends with clearSb2, or with "Solved- Well done!" for a complete, valid grid.
 void sbDoneornot(Workbench& wb, bool badnews);
@@ -42,6 +48,7 @@ class StatusBarProgress : public GenerationProgress {
     explicit StatusBarProgress(Workbench& wb) : wb_(wb) {}
     void baseGenerated() override;
     void found(int attempts) override;
+    bool cancelled() override;
 
   private:
     Workbench& wb_;

@@ -2,6 +2,7 @@
 
 #include "commands/workbench.h"
 #include "texts/language_tables.h"
+#include "texts/window_texts.h"
 
 namespace velmora {
 
@@ -10,10 +11,13 @@ void cmbLanguage_Click(Workbench& wb, int listIndex) {
     setLanguage(wb);
     wb.ladder().showAgain(wb);
     wb.check().showAgain(wb);
+    // The cells' spoken names follow the language too.
+    wb.gControl().bUnloadGrid();
 }
 
 void setLanguage(Workbench& wb) {
     applyLanguage(wb.pc().wLanguage, wb.controls());
+    applyWindowTexts(wb.pc().wLanguage, wb.controls());
 }
 
 }  // namespace velmora

@@ -9,8 +9,8 @@ class Workbench;
 // tool tips change at once, the status messages from the next one on.
 void cmbLanguage_Click(Workbench& wb, int listIndex);
 
-// Writes every caption and tool tip for the configuration's language through the window's
-// controls.
+// Writes every caption, tool tip, menu entry and accessible name for the configuration's
+// language through the window's controls.
 void setLanguage(Workbench& wb);
 
 }  // namespace velmora

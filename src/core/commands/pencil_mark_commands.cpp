@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "commands/workbench.h"
+#include "display/element_characters.h"
 #include "model/latin1.h"
 #include "texts/messages.h"
 
@@ -73,6 +74,33 @@ bool applyPencilMarkText(Workbench& wb, int row, int col, std::string_view text)
             cell.clearPossibility(k - 1);
         }
     }
+    wb.gControl().bUnloadGrid();
+    return true;
+}
+
+bool togglePencilMark(Workbench& wb, int row, int col, int keyAscii) {
+    PuzzleControl& pc = wb.pc();
+    if (!pc.manualPencilMarks) {
+        wb.messages().information(getMessage(MessageId::TickManualFirst, pc.wLanguage));
+        return false;
+    }
+    const int element = elementOfKey(pc.sElements, pc.nDim, keyAscii);
+    const int n = pc.theCells->dim();
+    if (element == 0 || row < 0 || col < 0 || row >= n || col >= n ||
+        pc.theCells->getCell(row, col).Sure) {
+        wb.gControl().beep();
+        return false;
+    }
+    scell& cell = pc.theCells->getCell(row, col);
+    FormControl& history = wb.fControl();
+    history.beginGroup();
+    cell.scPush();
+    if (cell.getPossibility(element - 1)) {
+        cell.clearPossibility(element - 1);
+    } else {
+        cell.putPossibility(element - 1);
+    }
+    history.endGroup();
     wb.gControl().bUnloadGrid();
     return true;
 }

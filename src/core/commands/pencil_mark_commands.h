@@ -35,4 +35,10 @@ std::optional<PencilMarkEditorLook> EntryGrid_DblClick(Workbench& wb, int row, i
 // the cell is then untouched.
 bool applyPencilMarkText(Workbench& wb, int row, int col, std::string_view text);
 
+// The pencil-mark key (a modifier and an element character, code `keyAscii`) on the cell at
+// (row, col): with manual pencil marks on, that candidate comes or goes as one undoable change.
+// With them off, message 17 as a double click shows; on a cell with a value, on a given while the
+// solution is entered, or for a character that is no element, a beep. True when a mark changed.
+bool togglePencilMark(Workbench& wb, int row, int col, int keyAscii);
+
 }  // namespace velmora

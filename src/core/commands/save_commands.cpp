@@ -1,5 +1,6 @@
 #include "commands/save_commands.h"
 
+#include "commands/commands.h"
 #include "commands/exchange_commands.h"
 #include "commands/language_choice.h"
 #include "commands/workbench.h"
@@ -79,6 +80,7 @@ bool loadPuzzleText(Workbench& wb, std::string_view bytes, const std::string& fi
     fc.Loading = false;
     // Entries from the previous grid must never be applied to this one.
     fc.resetUndoStack();
+    followLoadedPuzzle(wb);
     return true;
 }
 

@@ -56,6 +56,8 @@ class Workbench {
 
     // The date and time written into save files.
     std::function<std::string()> clock;
+    // Asked now and then by long commands (Generate): true stops them. Unset: never.
+    std::function<bool()> stopRequested;
 
   private:
     ModuleState module_;

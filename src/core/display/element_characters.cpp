@@ -18,6 +18,15 @@ std::string elementsNeededMessage(std::size_t needed, int language) {
     return std::to_string(needed) + " " + getMessage(MessageId::CharactersNeeded, language);
 }
 
+int elementOfKey(const std::string& elements, int n, int keyAscii) {
+    // Codes up to 0xFF are the Latin-1 characters the element string is made of.
+    if (keyAscii <= 0 || keyAscii > 0xFF) return 0;
+    const char typed = upperLatin1(static_cast<char>(static_cast<unsigned char>(keyAscii)));
+    const std::size_t at = elements.find(typed);
+    if (at == std::string::npos || at >= static_cast<std::size_t>(n)) return 0;
+    return static_cast<int>(at) + 1;
+}
+
 std::string defaultElements(int n) {
     const std::string all = kDefaultElements;
     return all.substr(0, static_cast<std::size_t>(std::clamp(n, 0, static_cast<int>(all.size()))));

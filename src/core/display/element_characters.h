@@ -19,6 +19,10 @@ ElementsCheck checkElements(std::string_view typed, const std::string& current);
 // The box's complaint about a wrong length: the needed count, a blank and message 3.
 std::string elementsNeededMessage(std::size_t needed, int language);
 
+// The element (1..n) a typed character code stands for: its upper case's first place among the
+// first n characters of `elements` (Latin-1); 0 for a code that is none of them.
+int elementOfKey(const std::string& elements, int n, int keyAscii);
+
 // The first n characters of the default element string.
 std::string defaultElements(int n);
 

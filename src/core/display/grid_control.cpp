@@ -1,6 +1,10 @@
 #include "display/grid_control.h"
 
+#include <bit>
+
 #include "display/cell_format.h"
+#include "display/digit_highlight.h"
+#include "display/element_characters.h"
 #include "display/elimination_counts.h"
 #include "display/highlight_colours.h"
 #include "display/key_codes.h"
@@ -10,6 +14,7 @@
 #include "model/module_state.h"
 #include "model/puzzle_control.h"
 #include "texts/messages.h"
+#include "texts/window_texts.h"
 
 namespace velmora {
 
@@ -32,6 +37,7 @@ void GridControl::refreshEntrygrid() {
     for (const char c : p.sElements)
         layout.elements.push_back(latin1ToUtf8(std::string_view(&c, 1)));
     layout_ = std::move(layout);
+    if (digit_ > layout_.shape.n()) digit_ = 0;
     surface_.showLayout(layout_);
     surface_.setCursor({0, 0});
 }
@@ -48,7 +54,9 @@ void GridControl::bUnloadGrid() {
     for (const scell& s : grid.cells())
         cells_.push_back(cellView(s, p));
     applyHighlight();
+    applyDigitAndNames();
     surface_.showCells(cells_);
+    surface_.showCellNames(names_);
     surface_.setCursor(cursor);
     if (stats_ && stats_->countsShown())
         stats_->showCounts(eliminationCounts(*p.module, *p.sBlock));
@@ -101,6 +109,122 @@ void GridControl::applyHighlight() {
     }
 }
 
+void GridControl::applyDigitAndNames() {
+    const PuzzleControl& p = pc();
+    const scells& grid = *p.theCells;
+    const int n = grid.dim();
+    names_.resize(cells_.size());
+    for (std::size_t i = 0; i < cells_.size(); ++i) {
+        const scell& s = grid.getcellBigindex(static_cast<int>(i));
+        CellView& view = cells_[i];
+        CellSpeech speech;
+        speech.conflict = s.Invalid && !p.manualPencilMarks;
+        // What Explain or Check points at is left as it is.
+        const bool explained = !highlight_.empty() && (highlight_.cells[i] != Emphasis::None ||
+                                                       view.marked != 0 || view.struck != 0);
+        if (!explained)
+            speech.highlighted = highlightDigit(view, s.Sure ? s.Trying : 0, digit_, s.evenSquare(),
+                                                speech.conflict);
+        if (s.Sure) {
+            speech.value = view.text;
+            speech.given = s.Original && !s.Entered;
+        } else {
+            speech.candidatesShown = p.Scribbling;
+            for (std::uint32_t bits = view.candidates; bits != 0; bits &= bits - 1) {
+                const auto k = static_cast<std::size_t>(std::countr_zero(bits));
+                if (k < layout_.elements.size()) speech.candidates.push_back(layout_.elements[k]);
+            }
+        }
+        const int b = static_cast<int>(i);
+        names_[i] = cellName(b / n, b % n, speech, p.wLanguage);
+    }
+}
+
+int GridControl::elementOf(int keyAscii) const {
+    const PuzzleControl& p = pc();
+    return elementOfKey(p.sElements, p.nDim, keyAscii);
+}
+
+void GridControl::toggleDigit(int element) {
+    digit_ = (element == digit_ || element < 1 || element > pc().nDim) ? 0 : element;
+    bUnloadGrid();
+}
+
+void GridControl::endDigitHighlight() {
+    if (digit_ == 0) return;
+    digit_ = 0;
+    bUnloadGrid();
+}
+
+void GridControl::cellClicked(int row, int col) {
+    const PuzzleControl& p = pc();
+    if (row < 0 || col < 0 || row >= p.nDim || col >= p.nDim) return;
+    const scell& cell = p.theCells->getCell(row, col);
+    if (cell.Sure) toggleDigit(cell.Trying);
+}
+
+void GridControl::highlightKey(int keyAscii) {
+    const int element = elementOf(keyAscii);
+    if (element == 0) {
+        surface_.beep();
+        return;
+    }
+    toggleDigit(element);
+}
+
+void GridControl::highlightCurrentValue() {
+    const GridCursor at = surface_.cursor();
+    const PuzzleControl& p = pc();
+    if (at.row < 0 || at.col < 0 || at.row >= p.nDim || at.col >= p.nDim) return;
+    const scell& cell = p.theCells->getCell(at.row, at.col);
+    if (cell.Sure) {
+        toggleDigit(cell.Trying);
+    } else {
+        endDigitHighlight();
+    }
+}
+
+void GridControl::moveCursor(CursorMove move) {
+    setatvalidcell();
+    const int last = layout_.shape.n() - 1;
+    GridCursor at = surface_.cursor();
+    switch (move) {
+        case CursorMove::Left:
+            if (at.col > 0) {
+                --at.col;
+            } else if (at.row > 0) {
+                at = {at.row - 1, last};
+            }
+            break;
+        case CursorMove::Right:
+            if (at.col < last) {
+                ++at.col;
+            } else if (at.row < last) {
+                at = {at.row + 1, 0};
+            }
+            break;
+        case CursorMove::Up:
+            if (at.row > 0) --at.row;
+            break;
+        case CursorMove::Down:
+            if (at.row < last) ++at.row;
+            break;
+        case CursorMove::RowStart:
+            at.col = 0;
+            break;
+        case CursorMove::RowEnd:
+            at.col = last;
+            break;
+        case CursorMove::GridStart:
+            at = {0, 0};
+            break;
+        case CursorMove::GridEnd:
+            at = {last, last};
+            break;
+    }
+    surface_.setCursor(at);
+}
+
 void GridControl::loadKeypress(int keyAscii) {
     PuzzleControl& p = pc();
     setatvalidcell();
@@ -112,28 +236,41 @@ void GridControl::loadKeypress(int keyAscii) {
         goNextCell(true);
         return;
     }
-    // While the solution is entered the givens stand: nothing typed changes them.
-    const bool locked = !fc_->Initial && cell.Original && cell.Sure;
-    if (keyAscii == kKeyBackspace || keyAscii == kKeySpace) {
-        if (locked) {
-            surface_.beep();
-            return;
-        }
-        cell.scPush();
-        cell.Clear();
-        refreshAfterEdit();
+    if (keyAscii == kKeyEscape && digit_ != 0) {
+        endDigitHighlight();
         return;
     }
-    // Codes up to 0xFF are the Latin-1 characters the element string is made of.
-    const char typed = upperLatin1(static_cast<char>(static_cast<unsigned char>(keyAscii)));
-    const std::size_t p0 =
-        (keyAscii > 0 && keyAscii <= 0xFF) ? p.sElements.find(typed) : std::string::npos;
-    if (p0 == std::string::npos || locked) {
+    // While the solution is entered the givens stand: nothing typed changes them.
+    const bool locked = !fc_->Initial && cell.Original && cell.Sure;
+    const int element = elementOf(keyAscii);
+    // A blank of a typed-in puzzle: '.', Space, or a '0' that is no element.
+    const bool blank =
+        element == 0 && (keyAscii == '.' || keyAscii == kKeySpace || keyAscii == '0');
+    if (keyAscii == kKeyBackspace || blank) {
+        // A blank passes over a given that stands, as one typed over a newspaper grid would.
+        if (locked) {
+            if (blank) {
+                goNextCell(false);
+            } else {
+                surface_.beep();
+            }
+            return;
+        }
+        // A blank over an open cell changes nothing, so it records nothing.
+        const bool alreadyOpen = !cell.Sure && (!p.manualPencilMarks || cell.bPoss == 0);
+        if (!(blank && alreadyOpen)) {
+            cell.scPush();
+            cell.Clear();
+            refreshAfterEdit();
+        }
+        if (blank) goNextCell(false);
+        return;
+    }
+    if (element == 0 || locked) {
         surface_.beep();
         return;
     }
     cell.scPush();
-    const int element = static_cast<int>(p0) + 1;
     if (fc_->Initial) {
         cell.putOriginal(element);
     } else {

@@ -3,6 +3,7 @@
 // grid widget, and it reaches the widget only through the GridSurface port.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "model/cell_view.h"
@@ -12,6 +13,9 @@ namespace velmora {
 
 class FormControl;
 class PuzzleControl;
+
+// Cursor moves of the grid's keys. Left and Right go on into the previous or next row.
+enum class CursorMove { Left, Right, Up, Down, RowStart, RowEnd, GridStart, GridEnd };
 
 class GridControl : public GridView {
   public:
@@ -29,11 +33,29 @@ class GridControl : public GridView {
     void setHighlight(GridHighlight highlight) override;
 
     // Keyboard entry of one typed character (its code: Enter 13, Backspace 8, Space 32, a
-    // Latin-1 character, ...), and the cursor moves that follow it.
+    // Latin-1 character, ...), and the cursor moves that follow it. '.', Space and a '0' that is
+    // no element empty the cell and move on as a value does; Backspace empties it and stays;
+    // Escape ends the highlighted value.
     void loadKeypress(int keyAscii);
     void setatvalidcell();
     void goNextRow();
     void goNextCol();
+    void moveCursor(CursorMove move);
+
+    // The highlighted value (1..N), 0 when none: the cells holding it and its candidates stand
+    // out until it is chosen again or ended. It never changes the puzzle.
+    int highlightedDigit() const { return digit_; }
+    // Highlights `element`, or ends the highlight when it is the highlighted one.
+    void toggleDigit(int element);
+    void endDigitHighlight();
+    // A click on (row, col): a cell with a value toggles the highlight of that value.
+    void cellClicked(int row, int col);
+    // A character typed with the highlight modifier: its element toggles, another key beeps.
+    void highlightKey(int keyAscii);
+    // The highlight key: the current cell's value toggles; on an open cell the highlight ends.
+    void highlightCurrentValue();
+    // The element (1..N) a typed character stands for, 0 for none.
+    int elementOf(int keyAscii) const;
 
     // The layout last given to the surface.
     const GridLayout& layout() const { return layout_; }
@@ -48,6 +70,8 @@ class GridControl : public GridView {
 
     // Puts the highlight into the cells about to be shown.
     void applyHighlight();
+    // Puts the highlighted value into the cells the highlight leaves alone, and names the cells.
+    void applyDigitAndNames();
 
     GridSurface& surface_;
     StatisticsView* stats_;
@@ -57,6 +81,8 @@ class GridControl : public GridView {
     bool announcedSolved_ = false;
     GridHighlight highlight_;
     std::uint64_t highlightedGrid_ = 0;  // the grid's fingerprint when the highlight was set
+    int digit_ = 0;
+    std::vector<std::string> names_;
 };
 
 }  // namespace velmora

@@ -22,4 +22,15 @@ GridGeometry entryGridGeometry(double cellPoints, int rows, int cols, double dpi
     return g;
 }
 
+int fittedCellSide(int designCell, int n, int designed, int available) {
+    if (n <= 0) return designCell;
+    int side = designCell;
+    if (available >= designed) {
+        side += (available - designed) / n;
+    } else if (designed > 0) {
+        side = static_cast<int>(static_cast<long long>(designCell) * available / designed);
+    }
+    return side < kMinCellSide ? kMinCellSide : side;
+}
+
 }  // namespace velmora

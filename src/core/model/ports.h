@@ -49,6 +49,8 @@ class GridSurface {
     virtual void setCursor(GridCursor cursor) = 0;
     // The system's sound signal for a key that is no element.
     virtual void beep() = 0;
+    // What each cell says to assistive technology (UTF-8), row by row; after every showCells.
+    virtual void showCellNames(std::span<const std::string> /*names*/) {}
 };
 
 // The statistics panel below the grid.
@@ -148,6 +150,8 @@ class NamedControls {
     virtual ~NamedControls() = default;
     virtual void setCaption(std::string_view control, const std::string& text) = 0;
     virtual void setToolTip(std::string_view control, const std::string& text) = 0;
+    // The name assistive technology reads for a control that shows no caption of its own.
+    virtual void setAccessibleName(std::string_view /*control*/, const std::string& /*text*/) {}
 };
 
 // How a save or open dialog is to look.

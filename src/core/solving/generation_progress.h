@@ -11,6 +11,8 @@ class GenerationProgress {
     virtual void baseGenerated() {}
     // A puzzle with the target's givens was found after `attempts` attempts.
     virtual void found(int /*attempts*/) {}
+    // Asked between attempts: true makes the generator stop at once; its grid is then unfinished.
+    virtual bool cancelled() { return false; }
 };
 
 }  // namespace velmora

@@ -37,8 +37,8 @@ namespace {
 // One generation run: the working values and grids of the removal loop.
 class Remover {
   public:
-    Remover(PuzzleControl& pc, scells& base, int target)
-        : pc_(pc), base_(base), bar_(pc.module->statusBar()), target_(target) {
+    Remover(PuzzleControl& pc, scells& base, int target, GenerationProgress& progress)
+        : pc_(pc), base_(base), bar_(pc.module->statusBar()), cancel_(progress), target_(target) {
         cells_ = base.cellCount();
         maxStep_ = 3 * pc.nDim;
         // Both only keep values and flags, so plain copies stand for built grids.
@@ -47,11 +47,13 @@ class Remover {
         order_.listInit(cells_, nullptr, pc.module->random());
     }
 
-    // Repeats attempts until one reaches the target; returns the number of the last attempt.
+    // Repeats attempts until one reaches the target; returns the number of the last attempt, or
+    // 0 when the run was cancelled.
     int run() {
         for (;;) {
             ++attempts_;
             if (attempt()) return attempts_;
+            if (cancel_.cancelled()) return 0;
             solution_.sCopy(base_);
             order_.listRandomize(pc_.module->random());
             if (attempts_ > kAttemptsPerTarget) {
@@ -70,7 +72,7 @@ class Remover {
         int position = cells_ - 1;
         for (;;) {
             if (givens <= target_) return position >= 0;
-            if (position < 0) return false;
+            if (position < 0 || cancel_.cancelled()) return false;
             base_.sCopy(backup_);
             if (step > position + 1) step = position + 1;
             for (int k = 0; k < step; ++k)
@@ -112,6 +114,7 @@ class Remover {
     PuzzleControl& pc_;
     scells& base_;
     StatusBar& bar_;
+    GenerationProgress& cancel_;
     int target_;
     int cells_ = 0;
     int maxStep_ = 0;
@@ -139,9 +142,9 @@ scells& generatePuzzle(PuzzleControl& pc, GenerationProgress& progress) {
         cell.putOriginal(cell.Trying);
     }
 
-    const int attempts = Remover(pc, base, target).run();
+    const int attempts = Remover(pc, base, target, progress).run();
 
-    progress.found(attempts);
+    if (attempts > 0) progress.found(attempts);
     bar.setPanelText(Panel::Progress, "");
     pc.Generate = false;
     pc.manualPencilMarks = manual;

@@ -1,0 +1,94 @@
+// Typing a puzzle in by keys alone: blanks, wrapping and jumping cursor keys, and hand-kept pencil
+// marks toggled with a key.
+#include <gtest/gtest.h>
+
+#include "bench.h"
+#include "commands/pencil_mark_commands.h"
+#include "display/key_codes.h"
+#include "texts/messages.h"
+
+namespace velmora::test {
+namespace {
+
+TEST(KeyboardEntryTest, ANewspaperPuzzleTypesInWithDotsForBlanks) {
+    const std::vector<SamplePuzzle> samples = loadSamples("logic-3x3.txt");
+    ASSERT_FALSE(samples.empty());
+    for (const SamplePuzzle& s : std::vector(samples.begin(), samples.begin() + 3)) {
+        DrawnBench b;
+        b.type(s.puzzle);
+        EXPECT_EQ(b.gridText(), s.puzzle);
+        EXPECT_EQ(b.values(true), b.values()) << "every value typed in is a given";
+        EXPECT_EQ(b.surface.beeps, 0);
+    }
+}
+
+TEST(KeyboardEntryTest, SpaceAndAZeroThatIsNoElementAreBlanksToo) {
+    DrawnBench b;
+    b.type("1 2 0 3");
+    EXPECT_EQ(b.gridText().substr(0, 8), "1.2...3.");
+    EXPECT_EQ(b.surface.at, (GridCursor{0, 7}));
+    b.at(0, 0);
+    b.type(".");
+    EXPECT_EQ(b.gridText().substr(0, 3), "..2") << "a blank clears a value";
+    // Where 0 is an element (16x16) it is a value.
+    DrawnBench big(4, 4);
+    big.type("0");
+    EXPECT_EQ(big.gridText().front(), '0');
+}
+
+TEST(KeyboardEntryTest, BlanksOverOpenCellsRecordNothingAndPassOverGivensInSolutionMode) {
+    DrawnBench b;
+    b.type("...");
+    EXPECT_EQ(b.history().undoCount(), 0);
+    b.type("4");
+    b.history().Initial = false;
+    b.at(0, 3);
+    b.type(".7");
+    EXPECT_EQ(b.gridText().substr(3, 2), "47") << "the given stands, the blank moved on";
+    EXPECT_EQ(b.surface.beeps, 0);
+    b.at(0, 3);
+    b.type(std::string(1, static_cast<char>(kKeyBackspace)));
+    EXPECT_EQ(b.surface.beeps, 1) << "Backspace cannot clear a given";
+}
+
+TEST(KeyboardEntryTest, CursorKeysWrapAtRowEndsAndJumpToEnds) {
+    for (const auto& [rows, cols] : {std::pair{3, 3}, std::pair{3, 6}}) {
+        DrawnBench b(rows, cols);
+        const int e = rows * cols - 1;  // the last row and column
+        b.at(0, e);
+        // Each move from where the previous one left the cursor; edges hold it.
+        const std::pair<CursorMove, GridCursor> moves[] = {
+            {CursorMove::Right, {1, 0}},    {CursorMove::Left, {0, e}},
+            {CursorMove::RowStart, {0, 0}}, {CursorMove::Left, {0, 0}},
+            {CursorMove::Up, {0, 0}},       {CursorMove::RowEnd, {0, e}},
+            {CursorMove::GridEnd, {e, e}},  {CursorMove::Right, {e, e}},
+            {CursorMove::Down, {e, e}},     {CursorMove::GridStart, {0, 0}}};
+        for (const auto& [move, to] : moves) {
+            b.control.moveCursor(move);
+            EXPECT_EQ(b.surface.at, to) << static_cast<int>(move);
+        }
+    }
+}
+
+TEST(KeyboardEntryTest, APencilMarkKeyTogglesOneCandidateAsOneUndoableChange) {
+    DrawnBench b;
+    EXPECT_FALSE(togglePencilMark(*b.wb, 0, 0, '1'));
+    EXPECT_EQ(b.messages.shown.at(0), getMessage(MessageId::TickManualFirst, 0));
+    b.pc().manualPencilMarks = true;
+    const std::uint32_t before = b.cell(2, 3).bPoss;
+    EXPECT_TRUE(togglePencilMark(*b.wb, 2, 3, '7'));
+    EXPECT_EQ(b.cell(2, 3).bPoss, before ^ candidateBit(6));
+    EXPECT_TRUE(togglePencilMark(*b.wb, 2, 3, 'a') == false) << "no element in a 9x9";
+    EXPECT_TRUE(togglePencilMark(*b.wb, 2, 3, '7'));
+    EXPECT_EQ(b.cell(2, 3).bPoss, before);
+    EXPECT_EQ(b.history().undoCount(), 2);
+    b.history().unDo();
+    EXPECT_EQ(b.cell(2, 3).bPoss, before ^ candidateBit(6));
+    // A cell with a value has no pencil marks to toggle.
+    b.at(4, 4);
+    b.type("9");
+    EXPECT_FALSE(togglePencilMark(*b.wb, 4, 4, '1'));
+}
+
+}  // namespace
+}  // namespace velmora::test

@@ -1,0 +1,166 @@
+// The window by keyboard alone: a whole puzzle typed in, every menu shortcut running its command,
+// the highlight and pencil-mark keys, and the Tab order.
+#include <QAbstractButton>
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTimer>
+
+#include "display/grid_control.h"
+#include "history/form_control.h"
+#include "window_fixture.h"
+#include "window_menus.h"
+
+namespace velmora::ui::test {
+
+namespace {
+
+const QString kPuzzle =
+    "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
+
+QAbstractButton* buttonOf(MainForm& form, QAction* action) {
+    for (QAbstractButton* b : form.findChildren<QAbstractButton*>())
+        if (b->property("menuAction").value<QAction*>() == action) return b;
+    return nullptr;
+}
+
+// Presses every shortcut of `name` in the grid; true when each ran the entry's command once.
+bool shortcutsRun(Window& w, const char* name) {
+    QAction* action = w.form.menus().action(name);
+    if (!action || action->shortcuts().isEmpty()) return false;
+    QAbstractButton* button = buttonOf(w.form, action);
+    std::unique_ptr<QSignalSpy> spy =
+        button ? std::make_unique<QSignalSpy>(button, &QAbstractButton::clicked)
+               : std::make_unique<QSignalSpy>(action, &QAction::triggered);
+    for (const QKeySequence& keys : action->shortcuts()) {
+        // A dialog that just closed hands the window its activation back.
+        QApplication::setActiveWindow(&w.form);
+        if (!QTest::qWaitForWindowActive(&w.form)) return false;
+        w.grid().setFocus();
+        QTest::keySequence(&w.grid(), keys);
+    }
+    return spy->count() == action->shortcuts().size();
+}
+
+}  // namespace
+
+class WindowKeysTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() { prepareApplication(); }
+
+    void aWholePuzzleTypesInByKeysAlone() {
+        Window w;
+        w.grid().setFocus();
+        QTest::keyClicks(&w.grid(), kPuzzle);
+        QCOMPARE(QString::fromStdString(w.gridText()), kPuzzle);
+        QTest::keyClick(&w.grid(), Qt::Key_Left);
+        QCOMPARE(w.grid().cursor(), (GridCursor{7, 8}));  // from the bottom row's start
+        QTest::keyClick(&w.grid(), Qt::Key_Home, Qt::ControlModifier);
+        QCOMPARE(w.grid().cursor(), (GridCursor{0, 0}));
+    }
+
+    void everyShortcutRunsItsCommand() {
+        Window w;
+        w.typeAt(0, 0, "123456789");
+        QVERIFY(shortcutsRun(w, "actUndo"));
+        QVERIFY(w.wb().fControl().redoCount() > 0);
+        for (int i = 0; i < 4; ++i)
+            QTest::keySequence(&w.grid(), QKeySequence::Undo);
+        QVERIFY(shortcutsRun(w, "actRedo"));
+        // Dialogs that the commands open are closed as soon as they show.
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, [] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal && modal->objectName() != "busyBox") modal->close();
+        });
+        closer.start(50);
+        for (const char* name :
+             {"actLoad", "actSave", "actPrint", "actBook", "actCopy", "actPaste", "actGenerate",
+              "actEnterInitial", "actEnterSolution", "actSolve", "actHint", "actExplain",
+              "actCheck", "actHighlight", "actReset", "actClear", "actKeys"}) {
+            QVERIFY2(shortcutsRun(w, name), name);
+            if (QWidget* keys = w.form.findChild<QWidget*>("keysBox")) keys->close();
+        }
+        closer.stop();
+        QSignalSpy exit(w.form.findChild<QAbstractButton*>("cbExit"), &QAbstractButton::clicked);
+        QTest::keySequence(&w.grid(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+        QCOMPARE(exit.count(), 1);
+        QVERIFY(!w.form.isVisible());
+    }
+
+    void toolTipsShowTheShortcutsInEveryLanguage() {
+        Window w;
+        auto* undo = w.form.findChild<QWidget*>("cbUndo");
+        auto* load = w.form.findChild<QWidget*>("cbLoad");
+        QCOMPARE(undo->toolTip(), QString("Undo the last manual entry (Ctrl+Z)"));
+        QCOMPARE(load->toolTip(), QString("Load (Ctrl+O)"));
+        w.form.languageList().setCurrentIndex(1);
+        QCOMPARE(undo->toolTip(), QString("Letzten Zug zuruecknehmen (Ctrl+Z)"));
+        QCOMPARE(load->toolTip(), QString("Laden (Ctrl+O)"));
+        QCOMPARE(w.form.menus().action("actLoad")->text(), QString("&Laden..."));
+    }
+
+    void ctrlHighlightsAndAltTogglesPencilMarks() {
+        Window w;
+        w.typeAt(4, 4, "5");
+        QTest::keyClick(&w.grid(), Qt::Key_5, Qt::ControlModifier);
+        QCOMPARE(w.form.gridControl().highlightedDigit(), 5);
+        QTest::keyClick(&w.grid(), Qt::Key_Escape);
+        QCOMPARE(w.form.gridControl().highlightedDigit(), 0);
+        QVERIFY2(w.gridText()[40] == '5', "highlighting changed nothing");
+        w.answer = false;  // keep the computed marks
+        w.form.findChild<QAbstractButton*>("ckbmanualpencilmarks")->click();
+        w.grid().setCursor({0, 0});
+        const std::uint32_t before = w.wb().theCells().getCell(0, 0).bPoss;
+        QTest::keyClick(&w.grid(), Qt::Key_3, Qt::AltModifier);
+        QCOMPARE(w.wb().theCells().getCell(0, 0).bPoss, before ^ candidateBit(2));
+        QVERIFY(w.gridText()[0] == '.');
+    }
+
+    void tabGoesThroughTheControlsInReadingOrder() {
+        Window w;
+        w.grid().setFocus();
+        QStringList stops;
+        for (int i = 0; i < 60; ++i) {
+            QWidget* at = QApplication::focusWidget();
+            QVERIFY(at);
+            if (i > 0 && at == &w.grid()) break;
+            stops << at->objectName();
+            QVERIFY2(!qobject_cast<QLineEdit*>(at) || !qobject_cast<QLineEdit*>(at)->isReadOnly(),
+                     qPrintable(at->objectName()));
+            QTest::keyClick(at, Qt::Key_Tab);
+        }
+        const QStringList expected{"EntryGrid",
+                                   "cbGenerate",
+                                   "cbEnterInitial",
+                                   "cbReset",
+                                   "cbClear",
+                                   "cbenterSolution",
+                                   "cbSolve",
+                                   "cbhint",
+                                   "cbCheck",
+                                   "cbExplain",
+                                   "cbPrint",
+                                   "cbLoad",
+                                   "cbSave",
+                                   "cbExit",
+                                   "ckbScribbleArea",
+                                   "ckbExperimental",
+                                   "ckbmanualpencilmarks",
+                                   "ckbTrial",
+                                   "cbElimstats",
+                                   "hsDifficulty",
+                                   "tbSelements",
+                                   "optSize",
+                                   "cmbLanguage"};
+        QCOMPARE(stops, expected);
+    }
+};
+
+}  // namespace velmora::ui::test
+
+QTEST_MAIN(velmora::ui::test::WindowKeysTest)
+#include "window_keys_test.moc"
