@@ -17,10 +17,12 @@ EliminationPass::EliminationPass(scells& grid)
       cells_(grid.cellCount()),
       all_(allCandidates(grid.dim())),
       units_(grid.unitOf(0, kRow)) {
+    std::uint32_t wild = 0;  // candidates at or above N held by open cells
     for (int i = 0; i < cells_; ++i) {
         const scell& c = grid.getcellBigindex(i);
         const auto at = static_cast<std::size_t>(i);
-        cand_[at] = c.bPoss;
+        cand_[at] = c.Sure ? 0 : c.bPoss;
+        wild |= cand_[at] & ~all_;
         count_[at] = c.countPossibilities;
         value_[at] = c.Trying;
         sure_[at] = c.Sure;
@@ -29,6 +31,21 @@ EliminationPass::EliminationPass(scells& grid)
         row_[at] = static_cast<std::uint8_t>(c.meRow);
         col_[at] = static_cast<std::uint8_t>(c.meCol);
         box_[at] = static_cast<std::uint8_t>(c.boxNumber);
+    }
+    tidy_ = wild == 0;
+    listOpenCells();
+}
+
+void EliminationPass::listOpenCells() {
+    // Cells in bigindex order reach every row by column, every column by row and every box row
+    // by row: each list comes out in its unit's position order.
+    const auto n = static_cast<std::size_t>(n_);
+    open_.size.fill(0);
+    for (int i = 0; i < cells_; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        if (sure_[at]) continue;
+        for (const std::size_t u : {std::size_t{row_[at]}, n + col_[at], 2 * n + box_[at]})
+            open_.cells[u][open_.size[u]++] = static_cast<std::int16_t>(i);
     }
 }
 
@@ -63,6 +80,7 @@ void EliminationPass::generateAll() {
         cand_[at] = all_ & ~(rowUsed[row_[at]] | colUsed[col_[at]] | boxUsed[box_[at]]);
         count_[at] = bitCount(cand_[at]);
     }
+    tidy_ = true;
 }
 
 int EliminationPass::settleSingles(int& settled) {
@@ -83,6 +101,7 @@ int EliminationPass::settleSingles(int& settled) {
         }
     }
     sureCount_ = settled;
+    if (fresh > 0) listOpenCells();
     return fresh;
 }
 
@@ -113,6 +132,7 @@ int EliminationPass::runEliminations() {
     changed_.mustBe.fill(everyUnit);
     changed_.subsets.fill(everyUnit);
     const std::uint32_t sizes = subsetSizes();
+    const KeyLayout layout = keyLayout(sizes);
     const bool subsets = complexRulesOn();
     int total = 0;
     int change = 0;
@@ -136,7 +156,7 @@ int EliminationPass::runEliminations() {
                 int sum = 0;
                 for (int u = 0; u < n_; ++u)
                     if (takeChanged(changed_.subsets[static_cast<std::size_t>(type)], u))
-                        sum += unitSubsets(u, type, sizes);
+                        sum += unitSubsets(u, type, sizes, layout);
                 if (sum > 0) change += sum;
             }
         }

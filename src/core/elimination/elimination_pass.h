@@ -53,22 +53,47 @@ class EliminationPass {
         std::array<std::uint32_t, 3> mustBe{};   // by unit type, for hidden singles
         std::array<std::uint32_t, 3> subsets{};  // by unit type, for subsets and hidden pairs
     };
+    // The open cells of every unit in position order; Sure cells only change between passes.
+    struct OpenCells {
+        std::array<std::uint8_t, 3 * kMaxDim> size{};
+        std::array<std::array<std::int16_t, kMaxDim>, 3 * kMaxDim> cells;
+    };
+    // How a cell's set and count are packed into one word for the naked-group test.
+    struct KeyLayout {
+        bool wide = true;  // 64-bit words
+        int shift = 32;    // the count's unary form starts at this bit
+        int cap = 31;      // counts above this are cut to it
+    };
     // One unit's open cells with their candidate sets and counts, read once for its rules.
+    template <typename Key>
     struct UnitSets;
 
     const std::int16_t* unit(int index, int unitType) const {
         return units_ + (unitType * n_ + index) * n_;
     }
+    int openSize(int index, int unitType) const {
+        return open_.size[static_cast<std::size_t>(unitType * n_ + index)];
+    }
+    const std::int16_t* openCells(int index, int unitType) const {
+        return open_.cells[static_cast<std::size_t>(unitType * n_ + index)].data();
+    }
+    void listOpenCells();
     void noteChanged(int cell);
     // True when `unit` is marked in `mask`; clears the mark.
     static bool takeChanged(std::uint32_t& mask, int unit);
-    void readUnit(UnitSets& u, int unit, int unitType) const;
+    template <typename Key>
+    void readUnit(UnitSets<Key>& u, int unit, int unitType, const KeyLayout& layout) const;
     // Bit c: naked subsets of c cells are switched on and smaller than the unit.
     std::uint32_t subsetSizes() const;
+    KeyLayout keyLayout(std::uint32_t sizes) const;
     bool complexRulesOn() const;
-    int unitSubsets(int unit, int itype, std::uint32_t sizes);
-    int disjointSubsets(UnitSets& u, std::uint32_t sizes);
-    int hiddenPairs(const UnitSets& u);
+    int unitSubsets(int unit, int itype, std::uint32_t sizes, const KeyLayout& layout);
+    template <typename Key>
+    int unitSubsetsWith(int unit, int itype, std::uint32_t sizes, const KeyLayout& layout);
+    template <typename Key>
+    int disjointSubsets(UnitSets<Key>& u, std::uint32_t sizes, const KeyLayout& layout);
+    template <typename Key>
+    int hiddenPairs(const UnitSets<Key>& u);
     // Leaves the cell only the candidates of `keep`; returns how many it lost.
     int keepOnly(int cell, std::uint32_t keep);
 
@@ -81,9 +106,13 @@ class EliminationPass {
     std::uint32_t all_;  // every candidate of an N-element puzzle
     const std::int16_t* units_;
     int sureCount_ = 0;
+    // No open cell holds a candidate at or above N (always so after generateAll).
+    bool tidy_ = true;
     UnitChanges changed_;
+    OpenCells open_;
 
-    // Per cell, by bigindex.
+    // Per cell, by bigindex. A Sure cell's set is kept empty here, so that sums over a unit need
+    // not ask which cells are open; the grid's own set of a cell Sure when read is never written.
     static constexpr int kMaxCells = kMaxDim * kMaxDim;
     std::array<std::uint32_t, kMaxCells> cand_;
     std::array<int, kMaxCells> count_;

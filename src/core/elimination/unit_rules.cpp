@@ -1,6 +1,7 @@
 // The rules that work inside one unit: hidden singles, naked subsets and hidden pairs.
 #include <algorithm>
 #include <array>
+#include <bit>
 
 #include "elimination/elimination_pass.h"
 #include "elimination/statsblock.h"
@@ -10,44 +11,58 @@
 namespace velmora {
 
 namespace {
-std::uint64_t groupKey(std::uint32_t set, int count) {
-    const int ones = count < 0 ? 0 : count > 31 ? 31 : count;
-    return set | ((std::uint64_t{1} << ones) - 1) << 32;
+// Room for a unit's open cells rounded up to whole groups of four, so that the member count
+// runs over whole groups (which the compiler turns into vector code).
+constexpr int kLanes = 4;
+constexpr int kPadded = (kMaxDim + kLanes - 1) / kLanes * kLanes;
+
+// A cell's set and count in one word: the set in the low bits, from `shift` up as many ones as
+// the count (cut to `cap`), so that "set within a and count at most c" is one mask test.
+template <typename Key>
+Key groupKey(std::uint32_t set, int count, int shift, int cap) {
+    const int ones = count < 0 ? 0 : count > cap ? cap : count;
+    return static_cast<Key>(set) | ((Key{1} << ones) - 1) << shift;
 }
 }  // namespace
 
 // The open cells of one unit, densely in position order: the rules loop over these alone.
+template <typename Key>
 struct EliminationPass::UnitSets {
     int size = 0;  // open cells
     // Meaningful below `size` only; left unset above, as this is made per unit.
     std::array<std::int16_t, kMaxDim> cells;
     std::array<std::uint32_t, kMaxDim> sets;
     std::array<int, kMaxDim> counts;
-    // Set and count in one word for the group test: the set in the low half, below the count
-    // `count` ones in the high half, so "set within a and count at most c" is one mask test.
-    std::array<std::uint64_t, kMaxDim> keys;
+    // Group keys; up to the next whole group of four, all ones, which no group ever holds.
+    std::array<Key, kPadded> keys;
     // Candidates held by two or more open cells when the unit was read; removals only shrink it.
     std::uint32_t heldTwice = 0;
 };
 
-void EliminationPass::readUnit(UnitSets& u, int unit, int unitType) const {
-    const std::int16_t* members = this->unit(unit, unitType);
+template <typename Key>
+void EliminationPass::readUnit(UnitSets<Key>& u, int unit, int unitType,
+                               const KeyLayout& layout) const {
+    const std::int16_t* members = openCells(unit, unitType);
+    const int m = openSize(unit, unitType);
     std::uint32_t once = 0;
-    int m = 0;
-    for (int k = 0; k < n_; ++k) {
+    std::uint32_t twice = 0;
+    for (int k = 0; k < m; ++k) {
+        const auto at = static_cast<std::size_t>(k);
         const std::int16_t cell = members[k];
         const auto i = static_cast<std::size_t>(cell);
-        if (sure_[i]) continue;
         const std::uint32_t set = cand_[i];
-        u.heldTwice |= once & set;
+        const int count = count_[i];
+        twice |= once & set;
         once |= set;
-        const auto at = static_cast<std::size_t>(m++);
         u.cells[at] = cell;
         u.sets[at] = set;
-        u.counts[at] = count_[i];
-        u.keys[at] = groupKey(set, count_[i]);
+        u.counts[at] = count;
+        u.keys[at] = groupKey<Key>(set, count, layout.shift, layout.cap);
     }
+    for (int k = m; k % kLanes != 0; ++k)
+        u.keys[static_cast<std::size_t>(k)] = ~Key{0};
     u.size = m;
+    u.heldTwice = twice;
 }
 
 std::uint32_t EliminationPass::subsetSizes() const {
@@ -59,19 +74,36 @@ std::uint32_t EliminationPass::subsetSizes() const {
     return sizes;
 }
 
+EliminationPass::KeyLayout EliminationPass::keyLayout(std::uint32_t sizes) const {
+    // A group of c cells compares counts up to c, so counts above the largest size switched on
+    // need only one more one. With every set below N that fits in 32 bits for the usual sizes.
+    const auto cap = static_cast<int>(std::bit_width(sizes));
+    if (tidy_ && n_ + cap <= 32) return KeyLayout{false, n_, cap};
+    return KeyLayout{};
+}
+
 int EliminationPass::pokeUnitSubsets(int unit, int itype) {
-    return unitSubsets(unit, itype, subsetSizes());
+    const std::uint32_t sizes = subsetSizes();
+    return unitSubsets(unit, itype, sizes, keyLayout(sizes));
 }
 
 bool EliminationPass::complexRulesOn() const {
     return pc_.solving || pc_.Experimental || pc_.guessingEnabled || pc_.Generate;
 }
 
-int EliminationPass::unitSubsets(int unit, int itype, std::uint32_t sizes) {
+int EliminationPass::unitSubsets(int unit, int itype, std::uint32_t sizes,
+                                 const KeyLayout& layout) {
     if (!complexRulesOn()) return 0;
-    UnitSets u;
-    readUnit(u, unit, itype);
-    int removed = disjointSubsets(u, sizes);
+    return layout.wide ? unitSubsetsWith<std::uint64_t>(unit, itype, sizes, layout)
+                       : unitSubsetsWith<std::uint32_t>(unit, itype, sizes, layout);
+}
+
+template <typename Key>
+int EliminationPass::unitSubsetsWith(int unit, int itype, std::uint32_t sizes,
+                                     const KeyLayout& layout) {
+    UnitSets<Key> u;
+    readUnit(u, unit, itype, layout);
+    int removed = disjointSubsets(u, sizes, layout);
     if (module_.hiddenPairsEnabled) {
         const int hidden = hiddenPairs(u);
         stats_.neHPairs += hidden;
@@ -84,27 +116,25 @@ int EliminationPass::unitSubsets(int unit, int itype, std::uint32_t sizes) {
 // left open with that one candidate; the solving sweep settles it. Removals are not counted.
 // A cell that is the only place for two values ends up with the higher one.
 int EliminationPass::pokeMustBe(int target, int itype) {
-    const std::int16_t* members = unit(target, itype);
-    const std::uint32_t all = all_;
-    std::array<std::uint32_t, kMaxDim> held{};  // as found, before anything is forced
+    const std::int16_t* members = openCells(target, itype);
+    const int m = openSize(target, itype);
     std::uint32_t once = 0;
     std::uint32_t twice = 0;
-    for (int k = 0; k < n_; ++k) {
-        const auto i = static_cast<std::size_t>(members[k]);
-        if (sure_[i]) continue;
-        const std::uint32_t set = cand_[i];
-        held[static_cast<std::size_t>(k)] = set & all;
+    for (int k = 0; k < m; ++k) {
+        const std::uint32_t set = cand_[static_cast<std::size_t>(members[k])];
         twice |= once & set;
         once |= set;
     }
-    for (std::uint32_t single = once & ~twice & all; single != 0; single &= single - 1) {
-        const int v = std::countr_zero(single);
-        int k = 0;
-        while (!(held[static_cast<std::size_t>(k)] & candidateBit(v)))
-            ++k;
+    const std::uint32_t singles = once & ~twice & all_;
+    if (singles == 0) return 0;
+    // Each single value has one holder; a holder of several gets the highest of them. A cell
+    // that already holds exactly its one value is left as it is.
+    for (int k = 0; k < m; ++k) {
         const auto i = static_cast<std::size_t>(members[k]);
-        if (cand_[i] == candidateBit(v) && count_[i] == 1) continue;
-        cand_[i] = candidateBit(v);
+        const std::uint32_t mine = cand_[i] & singles;
+        if (mine == 0) continue;
+        if (cand_[i] == mine && (mine & (mine - 1)) == 0 && count_[i] == 1) continue;
+        cand_[i] = candidateBit(static_cast<int>(std::bit_width(mine)) - 1);
         count_[i] = 1;
         noteChanged(members[k]);
     }
@@ -114,27 +144,41 @@ int EliminationPass::pokeMustBe(int target, int itype) {
 // When k open cells of a unit together hold only k candidates, those candidates leave every
 // other open cell of the unit. A group is found around a cell whose set is the group's union.
 int EliminationPass::pokeDisjointSubsets(int target, int itype) {
-    UnitSets u;
-    readUnit(u, target, itype);
-    return disjointSubsets(u, subsetSizes());
+    const std::uint32_t sizes = subsetSizes();
+    const KeyLayout layout = keyLayout(sizes);
+    if (layout.wide) {
+        UnitSets<std::uint64_t> u;
+        readUnit(u, target, itype, layout);
+        return disjointSubsets(u, sizes, layout);
+    }
+    UnitSets<std::uint32_t> u;
+    readUnit(u, target, itype, layout);
+    return disjointSubsets(u, sizes, layout);
 }
 
-int EliminationPass::disjointSubsets(UnitSets& u, std::uint32_t sizes) {
+template <typename Key>
+int EliminationPass::disjointSubsets(UnitSets<Key>& u, std::uint32_t sizes,
+                                     const KeyLayout& layout) {
     if (sizes == 0) return 0;
     const std::uint32_t all = all_;
     const int m = u.size;
+    const int groups = (m + kLanes - 1) / kLanes * kLanes;
     int total = 0;
     for (int k = 0; k < m; ++k) {
         const int c = u.counts[static_cast<std::size_t>(k)];
         if (c <= 0 || c >= kMaxDim || !(sizes & candidateBit(c))) continue;
         if (c > m) continue;  // fewer open cells than the group needs
         // The group: the cells of count c or less whose candidates all lie in k's (k among
-        // them). Counted without branches: most cells fail and the outcome is unpredictable.
+        // them). Counted without branches, four lanes at a time: most cells fail and the
+        // outcome is unpredictable.
         const std::uint32_t a = u.sets[static_cast<std::size_t>(k)];
-        const std::uint64_t outside = ~groupKey(a, c);
-        int memberCount = 0;
-        for (int j = 0; j < m; ++j)
-            memberCount += static_cast<int>((u.keys[static_cast<std::size_t>(j)] & outside) == 0);
+        const Key outside = ~groupKey<Key>(a, c, layout.shift, layout.cap);
+        std::array<Key, kLanes> lanes{};
+        for (int j = 0; j < groups; j += kLanes)
+            for (int l = 0; l < kLanes; ++l)
+                lanes[static_cast<std::size_t>(l)] +=
+                    static_cast<Key>((u.keys[static_cast<std::size_t>(j + l)] & outside) == 0);
+        const int memberCount = static_cast<int>(lanes[0] + lanes[1] + lanes[2] + lanes[3]);
         if (memberCount != c) continue;
         // A candidate of the group that no other cell holds leaves nothing to remove.
         if ((a & u.heldTwice) == 0) continue;
@@ -147,7 +191,7 @@ int EliminationPass::disjointSubsets(UnitSets& u, std::uint32_t sizes) {
             int& count = u.counts[at];
             const int before = count;
             count = bitCount(set & all);
-            u.keys[at] = groupKey(set, count);
+            u.keys[at] = groupKey<Key>(set, count, layout.shift, layout.cap);
             const auto i = static_cast<std::size_t>(u.cells[at]);
             cand_[i] = set;
             count_[i] = count;
@@ -165,12 +209,13 @@ int EliminationPass::disjointSubsets(UnitSets& u, std::uint32_t sizes) {
 // When two values of a unit can each go only into the same two cells, those cells hold nothing
 // else. Which cells hold which values is read once, before anything is removed.
 int EliminationPass::pokeHiddenPairs(int unit, int itype) {
-    UnitSets u;
-    readUnit(u, unit, itype);
+    UnitSets<std::uint64_t> u;
+    readUnit(u, unit, itype, KeyLayout{});
     return hiddenPairs(u);
 }
 
-int EliminationPass::hiddenPairs(const UnitSets& u) {
+template <typename Key>
+int EliminationPass::hiddenPairs(const UnitSets<Key>& u) {
     const std::uint32_t all = all_;
     const int m = u.size;
     std::uint32_t once = 0;
