@@ -17,13 +17,13 @@ EliminationPass::EliminationPass(scells& grid)
       cells_(grid.cellCount()),
       all_(allCandidates(grid.dim())),
       units_(grid.unitOf(0, kRow)) {
-    std::uint32_t wild = 0;  // candidates at or above N held by open cells
     for (int i = 0; i < cells_; ++i) {
         const scell& c = grid.getcellBigindex(i);
         const auto at = static_cast<std::size_t>(i);
         cand_[at] = c.Sure ? 0 : c.bPoss;
-        wild |= cand_[at] & ~all_;
         count_[at] = c.countPossibilities;
+        if (!c.Sure && ((c.bPoss & ~all_) != 0 || c.countPossibilities != bitCount(c.bPoss)))
+            exact_ = false;
         value_[at] = c.Trying;
         sure_[at] = c.Sure;
         readSure_[at] = c.Sure;
@@ -32,7 +32,6 @@ EliminationPass::EliminationPass(scells& grid)
         col_[at] = static_cast<std::uint8_t>(c.meCol);
         box_[at] = static_cast<std::uint8_t>(c.boxNumber);
     }
-    tidy_ = wild == 0;
     listOpenCells();
 }
 
@@ -80,7 +79,7 @@ void EliminationPass::generateAll() {
         cand_[at] = all_ & ~(rowUsed[row_[at]] | colUsed[col_[at]] | boxUsed[box_[at]]);
         count_[at] = bitCount(cand_[at]);
     }
-    tidy_ = true;
+    exact_ = true;
 }
 
 int EliminationPass::settleSingles(int& settled) {
@@ -132,7 +131,6 @@ int EliminationPass::runEliminations() {
     changed_.mustBe.fill(everyUnit);
     changed_.subsets.fill(everyUnit);
     const std::uint32_t sizes = subsetSizes();
-    const KeyLayout layout = keyLayout(sizes);
     const bool subsets = complexRulesOn();
     int total = 0;
     int change = 0;
@@ -156,7 +154,7 @@ int EliminationPass::runEliminations() {
                 int sum = 0;
                 for (int u = 0; u < n_; ++u)
                     if (takeChanged(changed_.subsets[static_cast<std::size_t>(type)], u))
-                        sum += unitSubsets(u, type, sizes, layout);
+                        sum += unitSubsets(u, type, sizes);
                 if (sum > 0) change += sum;
             }
         }

@@ -58,14 +58,8 @@ class EliminationPass {
         std::array<std::uint8_t, 3 * kMaxDim> size{};
         std::array<std::array<std::int16_t, kMaxDim>, 3 * kMaxDim> cells;
     };
-    // How a cell's set and count are packed into one word for the naked-group test.
-    struct KeyLayout {
-        bool wide = true;  // 64-bit words
-        int shift = 32;    // the count's unary form starts at this bit
-        int cap = 31;      // counts above this are cut to it
-    };
     // One unit's open cells with their candidate sets and counts, read once for its rules.
-    template <typename Key>
+    template <bool Exact>
     struct UnitSets;
 
     const std::int16_t* unit(int index, int unitType) const {
@@ -81,19 +75,18 @@ class EliminationPass {
     void noteChanged(int cell);
     // True when `unit` is marked in `mask`; clears the mark.
     static bool takeChanged(std::uint32_t& mask, int unit);
-    template <typename Key>
-    void readUnit(UnitSets<Key>& u, int unit, int unitType, const KeyLayout& layout) const;
+    template <bool Exact>
+    void readUnit(UnitSets<Exact>& u, int unit, int unitType) const;
     // Bit c: naked subsets of c cells are switched on and smaller than the unit.
     std::uint32_t subsetSizes() const;
-    KeyLayout keyLayout(std::uint32_t sizes) const;
     bool complexRulesOn() const;
-    int unitSubsets(int unit, int itype, std::uint32_t sizes, const KeyLayout& layout);
-    template <typename Key>
-    int unitSubsetsWith(int unit, int itype, std::uint32_t sizes, const KeyLayout& layout);
-    template <typename Key>
-    int disjointSubsets(UnitSets<Key>& u, std::uint32_t sizes, const KeyLayout& layout);
-    template <typename Key>
-    int hiddenPairs(const UnitSets<Key>& u);
+    int unitSubsets(int unit, int itype, std::uint32_t sizes);
+    template <bool Exact>
+    int unitSubsetsWith(int unit, int itype, std::uint32_t sizes);
+    template <bool Exact>
+    int disjointSubsets(UnitSets<Exact>& u, std::uint32_t sizes);
+    template <bool Exact>
+    int hiddenPairs(const UnitSets<Exact>& u);
     // Leaves the cell only the candidates of `keep`; returns how many it lost.
     int keepOnly(int cell, std::uint32_t keep);
 
@@ -106,8 +99,9 @@ class EliminationPass {
     std::uint32_t all_;  // every candidate of an N-element puzzle
     const std::int16_t* units_;
     int sureCount_ = 0;
-    // No open cell holds a candidate at or above N (always so after generateAll).
-    bool tidy_ = true;
+    // Every open cell's count is the size of its set and no set holds a candidate at or above N:
+    // always so after generateAll, and the rules keep it so.
+    bool exact_ = true;
     UnitChanges changed_;
     OpenCells open_;
 

@@ -15,54 +15,81 @@ namespace {
 // runs over whole groups (which the compiler turns into vector code).
 constexpr int kLanes = 4;
 constexpr int kPadded = (kMaxDim + kLanes - 1) / kLanes * kLanes;
+// A set above every candidate: padding that no group ever holds.
+constexpr std::uint32_t kNoSet = std::uint32_t{1} << 31;
 
-// A cell's set and count in one word: the set in the low bits, from `shift` up as many ones as
-// the count (cut to `cap`), so that "set within a and count at most c" is one mask test.
-template <typename Key>
-Key groupKey(std::uint32_t set, int count, int shift, int cap) {
-    const int ones = count < 0 ? 0 : count > cap ? cap : count;
-    return static_cast<Key>(set) | ((Key{1} << ones) - 1) << shift;
+// A cell's set and count in one word for cells whose count may differ from the size of their
+// set: the set in the low half, below the count that many ones in the high half, so that "set
+// within a and count at most c" is one mask test.
+std::uint64_t groupKey(std::uint32_t set, int count) {
+    const int ones = count < 0 ? 0 : count > 31 ? 31 : count;
+    return set | ((std::uint64_t{1} << ones) - 1) << 32;
 }
 }  // namespace
 
-// The open cells of one unit, densely in position order: the rules loop over these alone.
-template <typename Key>
+// The open cells of one unit, densely in position order: the rules loop over these alone. With
+// `Exact` every count is the size of its set and every set lies below N, so a cell whose set lies
+// within a group's has no larger count, and the group test needs the sets alone.
+template <bool Exact>
 struct EliminationPass::UnitSets {
     int size = 0;  // open cells
     // Meaningful below `size` only; left unset above, as this is made per unit.
     std::array<std::int16_t, kMaxDim> cells;
-    std::array<std::uint32_t, kMaxDim> sets;
+    // Up to the next whole group of four, padded with kNoSet when `Exact`.
+    std::array<std::uint32_t, kPadded> sets;
     std::array<int, kMaxDim> counts;
-    // Group keys; up to the next whole group of four, all ones, which no group ever holds.
-    std::array<Key, kPadded> keys;
-    // Candidates held by two or more open cells when the unit was read; removals only shrink it.
-    std::uint32_t heldTwice = 0;
-};
-
-template <typename Key>
-void EliminationPass::readUnit(UnitSets<Key>& u, int unit, int unitType,
-                               const KeyLayout& layout) const {
-    const std::int16_t* members = openCells(unit, unitType);
-    const int m = openSize(unit, unitType);
+    // Group keys (see groupKey) unless `Exact`; padded with all ones, which no group holds.
+    std::array<std::uint64_t, Exact ? 1 : kPadded> keys;
+    // Candidates (below N) held by one, two, more than two open cells when the unit was read.
     std::uint32_t once = 0;
     std::uint32_t twice = 0;
+    std::uint32_t more = 0;
+    // As `twice` but over whole sets, above N too; removals only shrink what it stands for.
+    std::uint32_t heldTwice = 0;
+    bool changed = false;  // a set changed since the unit was read
+};
+
+template <bool Exact>
+void EliminationPass::readUnit(UnitSets<Exact>& u, int unit, int unitType) const {
+    const std::int16_t* members = openCells(unit, unitType);
+    const int m = openSize(unit, unitType);
+    const std::uint32_t all = all_;
+    std::uint32_t once = 0;
+    std::uint32_t twice = 0;
+    std::uint32_t more = 0;
+    std::uint32_t rawOnce = 0;
+    std::uint32_t rawTwice = 0;
     for (int k = 0; k < m; ++k) {
         const auto at = static_cast<std::size_t>(k);
         const std::int16_t cell = members[k];
         const auto i = static_cast<std::size_t>(cell);
         const std::uint32_t set = cand_[i];
         const int count = count_[i];
-        twice |= once & set;
-        once |= set;
+        const std::uint32_t held = Exact ? set : set & all;
+        more |= twice & held;
+        twice |= once & held;
+        once |= held;
         u.cells[at] = cell;
         u.sets[at] = set;
         u.counts[at] = count;
-        u.keys[at] = groupKey<Key>(set, count, layout.shift, layout.cap);
+        if constexpr (!Exact) {
+            u.keys[at] = groupKey(set, count);
+            rawTwice |= rawOnce & set;
+            rawOnce |= set;
+        }
     }
-    for (int k = m; k % kLanes != 0; ++k)
-        u.keys[static_cast<std::size_t>(k)] = ~Key{0};
+    for (int k = m; k % kLanes != 0; ++k) {
+        if constexpr (Exact) {
+            u.sets[static_cast<std::size_t>(k)] = kNoSet;
+        } else {
+            u.keys[static_cast<std::size_t>(k)] = ~std::uint64_t{0};
+        }
+    }
     u.size = m;
-    u.heldTwice = twice;
+    u.once = once;
+    u.twice = twice;
+    u.more = more;
+    u.heldTwice = Exact ? twice : rawTwice;
 }
 
 std::uint32_t EliminationPass::subsetSizes() const {
@@ -74,36 +101,25 @@ std::uint32_t EliminationPass::subsetSizes() const {
     return sizes;
 }
 
-EliminationPass::KeyLayout EliminationPass::keyLayout(std::uint32_t sizes) const {
-    // A group of c cells compares counts up to c, so counts above the largest size switched on
-    // need only one more one. With every set below N that fits in 32 bits for the usual sizes.
-    const auto cap = static_cast<int>(std::bit_width(sizes));
-    if (tidy_ && n_ + cap <= 32) return KeyLayout{false, n_, cap};
-    return KeyLayout{};
-}
-
 int EliminationPass::pokeUnitSubsets(int unit, int itype) {
-    const std::uint32_t sizes = subsetSizes();
-    return unitSubsets(unit, itype, sizes, keyLayout(sizes));
+    return unitSubsets(unit, itype, subsetSizes());
 }
 
 bool EliminationPass::complexRulesOn() const {
     return pc_.solving || pc_.Experimental || pc_.guessingEnabled || pc_.Generate;
 }
 
-int EliminationPass::unitSubsets(int unit, int itype, std::uint32_t sizes,
-                                 const KeyLayout& layout) {
+int EliminationPass::unitSubsets(int unit, int itype, std::uint32_t sizes) {
     if (!complexRulesOn()) return 0;
-    return layout.wide ? unitSubsetsWith<std::uint64_t>(unit, itype, sizes, layout)
-                       : unitSubsetsWith<std::uint32_t>(unit, itype, sizes, layout);
+    return exact_ ? unitSubsetsWith<true>(unit, itype, sizes)
+                  : unitSubsetsWith<false>(unit, itype, sizes);
 }
 
-template <typename Key>
-int EliminationPass::unitSubsetsWith(int unit, int itype, std::uint32_t sizes,
-                                     const KeyLayout& layout) {
-    UnitSets<Key> u;
-    readUnit(u, unit, itype, layout);
-    int removed = disjointSubsets(u, sizes, layout);
+template <bool Exact>
+int EliminationPass::unitSubsetsWith(int unit, int itype, std::uint32_t sizes) {
+    UnitSets<Exact> u;
+    readUnit(u, unit, itype);
+    int removed = disjointSubsets(u, sizes);
     if (module_.hiddenPairsEnabled) {
         const int hidden = hiddenPairs(u);
         stats_.neHPairs += hidden;
@@ -144,21 +160,18 @@ int EliminationPass::pokeMustBe(int target, int itype) {
 // When k open cells of a unit together hold only k candidates, those candidates leave every
 // other open cell of the unit. A group is found around a cell whose set is the group's union.
 int EliminationPass::pokeDisjointSubsets(int target, int itype) {
-    const std::uint32_t sizes = subsetSizes();
-    const KeyLayout layout = keyLayout(sizes);
-    if (layout.wide) {
-        UnitSets<std::uint64_t> u;
-        readUnit(u, target, itype, layout);
-        return disjointSubsets(u, sizes, layout);
+    if (exact_) {
+        UnitSets<true> u;
+        readUnit(u, target, itype);
+        return disjointSubsets(u, subsetSizes());
     }
-    UnitSets<std::uint32_t> u;
-    readUnit(u, target, itype, layout);
-    return disjointSubsets(u, sizes, layout);
+    UnitSets<false> u;
+    readUnit(u, target, itype);
+    return disjointSubsets(u, subsetSizes());
 }
 
-template <typename Key>
-int EliminationPass::disjointSubsets(UnitSets<Key>& u, std::uint32_t sizes,
-                                     const KeyLayout& layout) {
+template <bool Exact>
+int EliminationPass::disjointSubsets(UnitSets<Exact>& u, std::uint32_t sizes) {
     if (sizes == 0) return 0;
     const std::uint32_t all = all_;
     const int m = u.size;
@@ -172,13 +185,20 @@ int EliminationPass::disjointSubsets(UnitSets<Key>& u, std::uint32_t sizes,
         // them). Counted without branches, four lanes at a time: most cells fail and the
         // outcome is unpredictable.
         const std::uint32_t a = u.sets[static_cast<std::size_t>(k)];
-        const Key outside = ~groupKey<Key>(a, c, layout.shift, layout.cap);
-        std::array<Key, kLanes> lanes{};
+        const std::uint64_t outside = Exact ? ~std::uint64_t{a} : ~groupKey(a, c);
+        auto member = [&](int j) {
+            const auto at = static_cast<std::size_t>(j);
+            if constexpr (Exact) {
+                return (u.sets[at] & ~a) == 0;
+            } else {
+                return (u.keys[at] & outside) == 0;
+            }
+        };
+        std::array<std::uint32_t, kLanes> lanes{};
         for (int j = 0; j < groups; j += kLanes)
             for (int l = 0; l < kLanes; ++l)
-                lanes[static_cast<std::size_t>(l)] +=
-                    static_cast<Key>((u.keys[static_cast<std::size_t>(j + l)] & outside) == 0);
-        const int memberCount = static_cast<int>(lanes[0] + lanes[1] + lanes[2] + lanes[3]);
+                lanes[static_cast<std::size_t>(l)] += member(j + l) ? 1u : 0u;
+        const auto memberCount = static_cast<int>(lanes[0] + lanes[1] + lanes[2] + lanes[3]);
         if (memberCount != c) continue;
         // A candidate of the group that no other cell holds leaves nothing to remove.
         if ((a & u.heldTwice) == 0) continue;
@@ -186,12 +206,13 @@ int EliminationPass::disjointSubsets(UnitSets<Key>& u, std::uint32_t sizes,
             const auto at = static_cast<std::size_t>(j);
             std::uint32_t& set = u.sets[at];
             if ((set & a) == 0) continue;
-            if ((u.keys[at] & outside) == 0) continue;  // a member
+            if (member(j)) continue;
             set &= ~a;
+            u.changed = true;
             int& count = u.counts[at];
             const int before = count;
             count = bitCount(set & all);
-            u.keys[at] = groupKey<Key>(set, count, layout.shift, layout.cap);
+            if constexpr (!Exact) u.keys[at] = groupKey(set, count);
             const auto i = static_cast<std::size_t>(u.cells[at]);
             cand_[i] = set;
             count_[i] = count;
@@ -209,23 +230,26 @@ int EliminationPass::disjointSubsets(UnitSets<Key>& u, std::uint32_t sizes,
 // When two values of a unit can each go only into the same two cells, those cells hold nothing
 // else. Which cells hold which values is read once, before anything is removed.
 int EliminationPass::pokeHiddenPairs(int unit, int itype) {
-    UnitSets<std::uint64_t> u;
-    readUnit(u, unit, itype, KeyLayout{});
+    UnitSets<false> u;
+    readUnit(u, unit, itype);
     return hiddenPairs(u);
 }
 
-template <typename Key>
-int EliminationPass::hiddenPairs(const UnitSets<Key>& u) {
+template <bool Exact>
+int EliminationPass::hiddenPairs(const UnitSets<Exact>& u) {
     const std::uint32_t all = all_;
     const int m = u.size;
-    std::uint32_t once = 0;
-    std::uint32_t twice = 0;
-    std::uint32_t more = 0;
-    for (int p = 0; p < m; ++p) {
-        const std::uint32_t h = u.sets[static_cast<std::size_t>(p)] & all;
-        more |= twice & h;
-        twice |= once & h;
-        once |= h;
+    std::uint32_t once = u.once;
+    std::uint32_t twice = u.twice;
+    std::uint32_t more = u.more;
+    if (u.changed) {
+        once = twice = more = 0;
+        for (int p = 0; p < m; ++p) {
+            const std::uint32_t h = u.sets[static_cast<std::size_t>(p)] & all;
+            more |= twice & h;
+            twice |= once & h;
+            once |= h;
+        }
     }
     const std::uint32_t candidates = twice & ~more;  // values held by exactly two cells
     if ((candidates & (candidates - 1)) == 0) return 0;
