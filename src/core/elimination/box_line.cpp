@@ -8,6 +8,7 @@
 namespace velmora {
 
 int EliminationPass::pokeGrabs(int box) {
+    prepare();
     const int boxRows = pc_.nRows;
     const int boxCols = pc_.nCols;
     const int topLeft = unit(box, kBox)[0];

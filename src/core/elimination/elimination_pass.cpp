@@ -22,8 +22,6 @@ EliminationPass::EliminationPass(scells& grid)
         const auto at = static_cast<std::size_t>(i);
         cand_[at] = c.Sure ? 0 : c.bPoss;
         count_[at] = c.countPossibilities;
-        if (!c.Sure && ((c.bPoss & ~all_) != 0 || c.countPossibilities != bitCount(c.bPoss)))
-            exact_ = false;
         value_[at] = c.Trying;
         sure_[at] = c.Sure;
         readSure_[at] = c.Sure;
@@ -32,7 +30,19 @@ EliminationPass::EliminationPass(scells& grid)
         col_[at] = static_cast<std::uint8_t>(c.meCol);
         box_[at] = static_cast<std::uint8_t>(c.boxNumber);
     }
-    listOpenCells();
+}
+
+void EliminationPass::prepareNow() {
+    if (!listed_) listOpenCells();
+    if (!exactKnown_) {
+        exact_ = true;
+        for (int i = 0; i < cells_; ++i) {
+            const auto at = static_cast<std::size_t>(i);
+            if (!sure_[at] && ((cand_[at] & ~all_) != 0 || count_[at] != bitCount(cand_[at])))
+                exact_ = false;
+        }
+        exactKnown_ = true;
+    }
 }
 
 void EliminationPass::listOpenCells() {
@@ -46,6 +56,7 @@ void EliminationPass::listOpenCells() {
         for (const std::size_t u : {std::size_t{row_[at]}, n + col_[at], 2 * n + box_[at]})
             open_.cells[u][open_.size[u]++] = static_cast<std::int16_t>(i);
     }
+    listed_ = true;
 }
 
 void EliminationPass::store() const {
@@ -80,6 +91,7 @@ void EliminationPass::generateAll() {
         count_[at] = bitCount(cand_[at]);
     }
     exact_ = true;
+    exactKnown_ = true;
 }
 
 int EliminationPass::settleSingles(int& settled) {
@@ -100,7 +112,7 @@ int EliminationPass::settleSingles(int& settled) {
         }
     }
     sureCount_ = settled;
-    if (fresh > 0) listOpenCells();
+    if (fresh > 0) listed_ = false;
     return fresh;
 }
 
@@ -126,6 +138,7 @@ bool EliminationPass::takeChanged(std::uint32_t& mask, int unit) {
 }
 
 int EliminationPass::runEliminations() {
+    prepare();
     const std::uint32_t everyUnit = allCandidates(n_);
     changed_.grabs = everyUnit;
     changed_.mustBe.fill(everyUnit);

@@ -71,6 +71,12 @@ class EliminationPass {
     const std::int16_t* openCells(int index, int unitType) const {
         return open_.cells[static_cast<std::size_t>(unitType * n_ + index)].data();
     }
+    // Lists the open cells and settles whether counts are exact, where not done yet: the rules
+    // need both, and a recomputation makes the second known.
+    void prepare() {
+        if (!listed_ || !exactKnown_) prepareNow();
+    }
+    void prepareNow();
     void listOpenCells();
     void noteChanged(int cell);
     // True when `unit` is marked in `mask`; clears the mark.
@@ -101,7 +107,9 @@ class EliminationPass {
     int sureCount_ = 0;
     // Every open cell's count is the size of its set and no set holds a candidate at or above N:
     // always so after generateAll, and the rules keep it so.
-    bool exact_ = true;
+    bool exact_ = false;
+    bool exactKnown_ = false;
+    bool listed_ = false;  // open_ lists the open cells
     UnitChanges changed_;
     OpenCells open_;
 

@@ -102,6 +102,7 @@ std::uint32_t EliminationPass::subsetSizes() const {
 }
 
 int EliminationPass::pokeUnitSubsets(int unit, int itype) {
+    prepare();
     return unitSubsets(unit, itype, subsetSizes());
 }
 
@@ -132,6 +133,7 @@ int EliminationPass::unitSubsetsWith(int unit, int itype, std::uint32_t sizes) {
 // left open with that one candidate; the solving sweep settles it. Removals are not counted.
 // A cell that is the only place for two values ends up with the higher one.
 int EliminationPass::pokeMustBe(int target, int itype) {
+    prepare();
     const std::int16_t* members = openCells(target, itype);
     const int m = openSize(target, itype);
     std::uint32_t once = 0;
@@ -160,6 +162,7 @@ int EliminationPass::pokeMustBe(int target, int itype) {
 // When k open cells of a unit together hold only k candidates, those candidates leave every
 // other open cell of the unit. A group is found around a cell whose set is the group's union.
 int EliminationPass::pokeDisjointSubsets(int target, int itype) {
+    prepare();
     if (exact_) {
         UnitSets<true> u;
         readUnit(u, target, itype);
@@ -230,6 +233,7 @@ int EliminationPass::disjointSubsets(UnitSets<Exact>& u, std::uint32_t sizes) {
 // When two values of a unit can each go only into the same two cells, those cells hold nothing
 // else. Which cells hold which values is read once, before anything is removed.
 int EliminationPass::pokeHiddenPairs(int unit, int itype) {
+    prepare();
     UnitSets<false> u;
     readUnit(u, unit, itype);
     return hiddenPairs(u);
