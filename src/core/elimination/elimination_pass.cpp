@@ -46,15 +46,25 @@ void EliminationPass::prepareNow() {
 }
 
 void EliminationPass::listOpenCells() {
-    // Cells in bigindex order reach every row by column, every column by row and every box row
-    // by row: each list comes out in its unit's position order.
+    // Cells row by row reach every row by column, every column by row and every box row by
+    // row: each list comes out in its unit's position order.
     const auto n = static_cast<std::size_t>(n_);
-    open_.size.fill(0);
-    for (int i = 0; i < cells_; ++i) {
-        const auto at = static_cast<std::size_t>(i);
-        if (sure_[at]) continue;
-        for (const std::size_t u : {std::size_t{row_[at]}, n + col_[at], 2 * n + box_[at]})
-            open_.cells[u][open_.size[u]++] = static_cast<std::int16_t>(i);
+    auto& size = open_.size;
+    size.fill(0);
+    for (std::size_t r = 0; r < n; ++r) {
+        auto& inRow = open_.cells[r];
+        int rowSize = 0;
+        for (std::size_t c = 0; c < n; ++c) {
+            const std::size_t i = r * n + c;
+            if (sure_[i]) continue;
+            const auto cell = static_cast<std::int16_t>(i);
+            inRow[static_cast<std::size_t>(rowSize++)] = cell;
+            const std::size_t col = n + c;
+            open_.cells[col][static_cast<std::size_t>(size[col]++)] = cell;
+            const std::size_t box = 2 * n + box_[i];
+            open_.cells[box][static_cast<std::size_t>(size[box]++)] = cell;
+        }
+        size[r] = rowSize;
     }
     listed_ = true;
 }

@@ -55,7 +55,7 @@ class EliminationPass {
     };
     // The open cells of every unit in position order; Sure cells only change between passes.
     struct OpenCells {
-        std::array<std::uint8_t, 3 * kMaxDim> size{};
+        std::array<int, 3 * kMaxDim> size{};
         std::array<std::array<std::int16_t, kMaxDim>, 3 * kMaxDim> cells;
     };
     // One unit's open cells with their candidate sets and counts, read once for its rules.
