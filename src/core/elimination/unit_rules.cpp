@@ -138,15 +138,18 @@ int EliminationPass::pokeMustBe(int target, int itype) {
     const int m = openSize(target, itype);
     std::uint32_t once = 0;
     std::uint32_t twice = 0;
+    std::uint32_t settled = 0;  // values of cells that hold one value alone, with count 1
     for (int k = 0; k < m; ++k) {
-        const std::uint32_t set = cand_[static_cast<std::size_t>(members[k])];
+        const auto i = static_cast<std::size_t>(members[k]);
+        const std::uint32_t set = cand_[i];
         twice |= once & set;
         once |= set;
+        settled |= count_[i] == 1 && (set & (set - 1)) == 0 ? set : 0;
     }
-    const std::uint32_t singles = once & ~twice & all_;
+    // A single value whose one holder already holds it alone is left as it is.
+    const std::uint32_t singles = once & ~twice & all_ & ~settled;
     if (singles == 0) return 0;
-    // Each single value has one holder; a holder of several gets the highest of them. A cell
-    // that already holds exactly its one value is left as it is.
+    // Each single value has one holder; a holder of several gets the highest of them.
     for (int k = 0; k < m; ++k) {
         const auto i = static_cast<std::size_t>(members[k]);
         const std::uint32_t mine = cand_[i] & singles;
@@ -179,11 +182,12 @@ int EliminationPass::disjointSubsets(UnitSets<Exact>& u, std::uint32_t sizes) {
     const std::uint32_t all = all_;
     const int m = u.size;
     const int groups = (m + kLanes - 1) / kLanes * kLanes;
+    // Group sizes switched on that the unit's open cells can fill.
+    const std::uint32_t fitting = sizes & allCandidates(m + 1);
     int total = 0;
     for (int k = 0; k < m; ++k) {
         const int c = u.counts[static_cast<std::size_t>(k)];
-        if (c <= 0 || c >= kMaxDim || !(sizes & candidateBit(c))) continue;
-        if (c > m) continue;  // fewer open cells than the group needs
+        if (static_cast<unsigned>(c) >= 32 || (fitting & candidateBit(c)) == 0) continue;
         // The group: the cells of count c or less whose candidates all lie in k's (k among
         // them). Counted without branches, four lanes at a time: most cells fail and the
         // outcome is unpredictable.
