@@ -54,7 +54,7 @@ int EliminationPass::pokeGrabs(int box) {
                 if (static_cast<unsigned>(across[i] - boxStart) < static_cast<unsigned>(boxSize))
                     continue;
                 cand_[i] &= ~gone;
-                const int removed = bitCount(gone);
+                const int removed = candidateCount(gone);
                 count_[i] -= removed;
                 noteChanged(cell);
                 total += removed;

@@ -98,7 +98,7 @@ void EliminationPass::generateAll() {
         const auto at = static_cast<std::size_t>(i);
         if (sure_[at]) continue;
         cand_[at] = all_ & ~(rowUsed[row_[at]] | colUsed[col_[at]] | boxUsed[box_[at]]);
-        count_[at] = bitCount(cand_[at]);
+        count_[at] = candidateCount(cand_[at]);
     }
     exact_ = true;
     exactKnown_ = true;

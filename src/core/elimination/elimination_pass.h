@@ -13,6 +13,18 @@
 
 namespace velmora {
 
+// The size of a set of candidates below N (at most 18 bits) from two lookups in a table of the
+// sizes of all 9-bit sets: the pass counts sets all the time.
+inline constexpr auto kNineBitCounts = [] {
+    std::array<std::uint8_t, 512> counts{};
+    for (std::size_t x = 0; x < counts.size(); ++x)
+        counts[x] = static_cast<std::uint8_t>(bitCount(static_cast<std::uint32_t>(x)));
+    return counts;
+}();
+inline int candidateCount(std::uint32_t set) {
+    return kNineBitCounts[set & 511] + kNineBitCounts[(set >> 9) & 511];
+}
+
 class ModuleState;
 class PuzzleControl;
 class Statsblock;

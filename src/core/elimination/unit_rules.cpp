@@ -218,7 +218,7 @@ int EliminationPass::disjointSubsets(UnitSets<Exact>& u, std::uint32_t sizes) {
             u.changed = true;
             int& count = u.counts[at];
             const int before = count;
-            count = bitCount(set & all);
+            count = candidateCount(set & all);
             if constexpr (!Exact) u.keys[at] = groupKey(set, count);
             const auto i = static_cast<std::size_t>(u.cells[at]);
             cand_[i] = set;
