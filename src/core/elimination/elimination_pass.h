@@ -117,8 +117,8 @@ class EliminationPass {
     std::uint32_t all_;  // every candidate of an N-element puzzle
     const std::int16_t* units_;
     int sureCount_ = 0;
-    // Every open cell's count is the size of its set and no set holds a candidate at or above N:
-    // always so after generateAll, and the rules keep it so.
+    // True while every open cell's count is the size of its set and no set holds a candidate at
+    // or above N: so after generateAll, and the rules keep it so; on a grid as read, tested.
     bool exact_ = false;
     bool exactKnown_ = false;
     bool listed_ = false;  // open_ lists the open cells
