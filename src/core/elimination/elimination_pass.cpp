@@ -20,7 +20,7 @@ EliminationPass::EliminationPass(scells& grid)
     for (int i = 0; i < cells_; ++i) {
         const scell& c = grid.getcellBigindex(i);
         const auto at = static_cast<std::size_t>(i);
-        cand_[at] = c.bPoss;
+        cand_[at] = c.Sure ? 0 : c.bPoss;
         count_[at] = c.countPossibilities;
         value_[at] = c.Trying;
         sure_[at] = c.Sure;
@@ -30,6 +30,43 @@ EliminationPass::EliminationPass(scells& grid)
         col_[at] = static_cast<std::uint8_t>(c.meCol);
         box_[at] = static_cast<std::uint8_t>(c.boxNumber);
     }
+}
+
+void EliminationPass::prepareNow() {
+    if (!listed_) listOpenCells();
+    if (!exactKnown_) {
+        exact_ = true;
+        for (int i = 0; i < cells_; ++i) {
+            const auto at = static_cast<std::size_t>(i);
+            if (!sure_[at] && ((cand_[at] & ~all_) != 0 || count_[at] != bitCount(cand_[at])))
+                exact_ = false;
+        }
+        exactKnown_ = true;
+    }
+}
+
+void EliminationPass::listOpenCells() {
+    // Cells row by row reach every row by column, every column by row and every box row by
+    // row: each list comes out in its unit's position order.
+    const auto n = static_cast<std::size_t>(n_);
+    auto& size = open_.size;
+    size.fill(0);
+    for (std::size_t r = 0; r < n; ++r) {
+        auto& inRow = open_.cells[r];
+        int rowSize = 0;
+        for (std::size_t c = 0; c < n; ++c) {
+            const std::size_t i = r * n + c;
+            if (sure_[i]) continue;
+            const auto cell = static_cast<std::int16_t>(i);
+            inRow[static_cast<std::size_t>(rowSize++)] = cell;
+            const std::size_t col = n + c;
+            open_.cells[col][static_cast<std::size_t>(size[col]++)] = cell;
+            const std::size_t box = 2 * n + box_[i];
+            open_.cells[box][static_cast<std::size_t>(size[box]++)] = cell;
+        }
+        size[r] = rowSize;
+    }
+    listed_ = true;
 }
 
 void EliminationPass::store() const {
@@ -61,8 +98,10 @@ void EliminationPass::generateAll() {
         const auto at = static_cast<std::size_t>(i);
         if (sure_[at]) continue;
         cand_[at] = all_ & ~(rowUsed[row_[at]] | colUsed[col_[at]] | boxUsed[box_[at]]);
-        count_[at] = bitCount(cand_[at]);
+        count_[at] = candidateCount(cand_[at]);
     }
+    exact_ = true;
+    exactKnown_ = true;
 }
 
 int EliminationPass::settleSingles(int& settled) {
@@ -83,6 +122,7 @@ int EliminationPass::settleSingles(int& settled) {
         }
     }
     sureCount_ = settled;
+    if (fresh > 0) listed_ = false;
     return fresh;
 }
 
@@ -108,6 +148,7 @@ bool EliminationPass::takeChanged(std::uint32_t& mask, int unit) {
 }
 
 int EliminationPass::runEliminations() {
+    prepare();
     const std::uint32_t everyUnit = allCandidates(n_);
     changed_.grabs = everyUnit;
     changed_.mustBe.fill(everyUnit);

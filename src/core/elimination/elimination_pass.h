@@ -13,6 +13,18 @@
 
 namespace velmora {
 
+// The size of a set of candidates below N (at most 18 bits) from two lookups in a table of the
+// sizes of all 9-bit sets: the pass counts sets all the time.
+inline constexpr auto kNineBitCounts = [] {
+    std::array<std::uint8_t, 512> counts{};
+    for (std::size_t x = 0; x < counts.size(); ++x)
+        counts[x] = static_cast<std::uint8_t>(bitCount(static_cast<std::uint32_t>(x)));
+    return counts;
+}();
+inline int candidateCount(std::uint32_t set) {
+    return kNineBitCounts[set & 511] + kNineBitCounts[(set >> 9) & 511];
+}
+
 class ModuleState;
 class PuzzleControl;
 class Statsblock;
@@ -53,22 +65,46 @@ class EliminationPass {
         std::array<std::uint32_t, 3> mustBe{};   // by unit type, for hidden singles
         std::array<std::uint32_t, 3> subsets{};  // by unit type, for subsets and hidden pairs
     };
+    // The open cells of every unit in position order; Sure cells only change between passes.
+    struct OpenCells {
+        std::array<int, 3 * kMaxDim> size{};
+        std::array<std::array<std::int16_t, kMaxDim>, 3 * kMaxDim> cells;
+    };
     // One unit's open cells with their candidate sets and counts, read once for its rules.
+    template <bool Exact>
     struct UnitSets;
 
     const std::int16_t* unit(int index, int unitType) const {
         return units_ + (unitType * n_ + index) * n_;
     }
+    int openSize(int index, int unitType) const {
+        return open_.size[static_cast<std::size_t>(unitType * n_ + index)];
+    }
+    const std::int16_t* openCells(int index, int unitType) const {
+        return open_.cells[static_cast<std::size_t>(unitType * n_ + index)].data();
+    }
+    // Lists the open cells and settles whether counts are exact, where not done yet: the rules
+    // need both, and a recomputation makes the second known.
+    void prepare() {
+        if (!listed_ || !exactKnown_) prepareNow();
+    }
+    void prepareNow();
+    void listOpenCells();
     void noteChanged(int cell);
     // True when `unit` is marked in `mask`; clears the mark.
     static bool takeChanged(std::uint32_t& mask, int unit);
-    void readUnit(UnitSets& u, int unit, int unitType) const;
+    template <bool Exact>
+    void readUnit(UnitSets<Exact>& u, int unit, int unitType) const;
     // Bit c: naked subsets of c cells are switched on and smaller than the unit.
     std::uint32_t subsetSizes() const;
     bool complexRulesOn() const;
     int unitSubsets(int unit, int itype, std::uint32_t sizes);
-    int disjointSubsets(UnitSets& u, std::uint32_t sizes);
-    int hiddenPairs(const UnitSets& u);
+    template <bool Exact>
+    int unitSubsetsWith(int unit, int itype, std::uint32_t sizes);
+    template <bool Exact>
+    int disjointSubsets(UnitSets<Exact>& u, std::uint32_t sizes);
+    template <bool Exact>
+    int hiddenPairs(const UnitSets<Exact>& u);
     // Leaves the cell only the candidates of `keep`; returns how many it lost.
     int keepOnly(int cell, std::uint32_t keep);
 
@@ -81,9 +117,16 @@ class EliminationPass {
     std::uint32_t all_;  // every candidate of an N-element puzzle
     const std::int16_t* units_;
     int sureCount_ = 0;
+    // True while every open cell's count is the size of its set and no set holds a candidate at
+    // or above N: so after generateAll, and the rules keep it so; on a grid as read, tested.
+    bool exact_ = false;
+    bool exactKnown_ = false;
+    bool listed_ = false;  // open_ lists the open cells
     UnitChanges changed_;
+    OpenCells open_;
 
-    // Per cell, by bigindex.
+    // Per cell, by bigindex. A Sure cell's set is kept empty here, so that sums over a unit need
+    // not ask which cells are open; the grid's own set of a cell Sure when read is never written.
     static constexpr int kMaxCells = kMaxDim * kMaxDim;
     std::array<std::uint32_t, kMaxCells> cand_;
     std::array<int, kMaxCells> count_;

@@ -28,8 +28,9 @@ void initOnGridStack(const GridPtr& grid, PuzzleControl& pc) {
 void buildPuzzle(PuzzleControl& pc) {
     pc.SizeIt();
     Statsblock& stats = *pc.sBlock;
-    stats.scColl.clear();
-    auto grid = std::make_shared<scells>();
+    stats.clearStack();
+    GridPtr grid = stats.takeGrid();
+    grid->Invalid = false;  // a spare may have been marked; initstartoff sets the rest
     const int n = grid->initstartoff(pc);
     if (n > 0) {
         pc.module->buildUnitTables(BoxShape{pc.nRows, pc.nCols});

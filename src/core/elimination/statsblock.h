@@ -24,6 +24,10 @@ class Statsblock {
     int neSwordfish = 0;
     // The grid stack: the last item is the grid being worked on.
     std::vector<GridPtr> scColl;
+    // Grids that left the stack, kept for the next copies: a guessing search makes and drops
+    // hundreds of grids, and handing their memory back to the system only to fault it in again
+    // costs more than the search itself on the large shapes.
+    std::vector<GridPtr> spareGrids;
     PuzzleControl* pControl = nullptr;
     StatusBar* sBar = nullptr;
 
@@ -31,6 +35,12 @@ class Statsblock {
     void Reset() { Tries = 0; }
     // Zeroes the rule counters (and the naked-subset counts), not Tries.
     void ResetElims();
+    // A spare grid, or a new one when none is left; its contents are for the caller to set.
+    GridPtr takeGrid();
+    // Keeps `grid` as a spare when nothing else refers to it; otherwise just lets it go.
+    void keepGrid(GridPtr&& grid);
+    // Empties the grid stack, keeping its grids as spares.
+    void clearStack();
 };
 
 }  // namespace velmora

@@ -12,8 +12,11 @@ namespace velmora {
 
 GridPtr popGrid(std::vector<GridPtr>& stack) {
     if (stack.empty()) return nullptr;
-    stack.back()->releaseCells();
+    GridPtr top = std::move(stack.back());
     stack.pop_back();
+    top->releaseCells();
+    if (top->pControl != nullptr && top->pControl->sBlock != nullptr)
+        top->pControl->sBlock->keepGrid(std::move(top));
     return stack.empty() ? nullptr : stack.back();
 }
 
@@ -31,7 +34,7 @@ int tryIt(scells& grid) {
 
 GridPtr Clone(scells& grid) {
     PuzzleControl& pc = *grid.pControl;
-    auto copy = std::make_shared<scells>();
+    GridPtr copy = pc.sBlock->takeGrid();
     copy->cloneFrom(grid);
     // A freshly built grid has no marks when they are kept by hand (nothing computes them).
     if (pc.manualPencilMarks) copy->ClearPencilMarks();
