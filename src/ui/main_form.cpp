@@ -22,8 +22,8 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "book_command.h"
 #include "background_run.h"
+#include "book_command.h"
 #include "command_column.h"
 #include "commands/candidate_options.h"
 #include "commands/check_command.h"
@@ -381,7 +381,9 @@ void MainForm::copyPuzzle() {
     QGuiApplication::clipboard()->setMimeData(mime);
 }
 
-void MainForm::openPuzzleBook() {}
+void MainForm::openPuzzleBook() {
+    cbBook_Click();
+}
 
 void MainForm::showKeyboardHelp() {
     const int language = wb_->pc().wLanguage;
