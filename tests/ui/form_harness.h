@@ -1,74 +1,57 @@
-// A main window for the UI tests: message boxes are answered here and recorded, and the grid is
-// read and typed into through the widget, as a user would. The sample puzzles come from the core
-// tests' support (velmora::test::loadSamples).
+// A main window for the window tests: message boxes are answered and recorded here, the grid is
+// read from its model and typed into through the widget, and buttons are clicked with the mouse,
+// as a user would.
 #pragma once
 
-#include <QColor>
-#include <QFont>
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QDialog>
 #include <QPushButton>
-#include <QString>
+#include <QRadioButton>
 #include <QStringList>
+#include <functional>
 #include <string>
-#include <utility>
-#include <vector>
 
+#include "bench.h"
+#include "command_column.h"
+#include "elements_box.h"
+#include "entry_grid.h"
+#include "grid_model.h"
 #include "main_form.h"
-#include "message_box_port.h"
-#include "model/workbench.h"
-#include "support/puzzle_fixture.h"
-
-class QTableWidgetItem;
+#include "size_frame.h"
 
 namespace velmora::ui::test {
 
 using velmora::test::loadSamples;
-using velmora::test::SamplePuzzle;
 
-// The look every test runs with.
+// The look every test runs with, and QStandardPaths' test folders.
 void prepareApplication();
 
-class FormHarness {
-  public:
+struct FormHarness {
     explicit FormHarness(std::uint64_t seed = 7);
 
     MainForm form;
-    // Every box shown, in order; questions get `answer`.
-    std::vector<std::pair<MessageBoxPort::Kind, QString>> boxes;
-    bool answer = true;
+    QStringList boxes;   // the texts of every message box shown, in order
+    bool answer = true;  // to every question
 
     Workbench& wb() { return form.workbench(); }
-    scell& cell(int r, int c) { return wb().theCells().getCell(r, c); }
     EntryGrid& grid() { return form.entryGrid(); }
     CommandColumn& column() { return form.commands(); }
-    QTableWidgetItem* item(int r, int c);
-    QString text(int r, int c);
-    QColor background(int r, int c);
-    QColor foreground(int r, int c);
-    QFont font(int r, int c);
+    const CellView& view(int r, int c) { return grid().gridModel().cell(r, c); }
+    QString text(int r, int c) { return QString::fromStdString(view(r, c).text); }
     QString panel(int n);
-
-    // A real mouse click on the button.
     void click(QAbstractButton* button);
-    // Keys typed at (r, c).
+    // Keys typed at (r, c); "\r", "\b" and "\x1b" are Enter, Backspace and Escape.
     void typeAt(int r, int c, const QString& keys);
-    void typeKeyAt(int r, int c, Qt::Key key);
-    // Types a puzzle string row by row ('.' skips the cell with the Right arrow).
+    // Types a puzzle row by row, '.' passing over a cell with the Right arrow.
     void typeGrid(const std::string& cells);
-    // The grid as text, '.' for an empty cell (candidates hidden).
-    std::string gridText();
-    // Selects size option `index` by clicking it.
-    void chooseSize(int index);
-    // Makes the window the active one, so that focus moves as it does for a user.
-    void activate();
-    // A real double click in the middle of cell (r, c).
+    std::string gridText();  // '.' for a cell without a value
+    void chooseSize(int index) { click(column().frsize->option(index)); }
+    // A real double click in the middle of cell (r, c), the window active first.
     void doubleClickCell(int r, int c);
-    // Picks `index` from the language list.
-    void chooseLanguage(int index);
-    // The texts of the boxes shown since the last call, and forgets them.
-    QStringList takeBoxTexts();
 };
 
-// The colour a push button is painted in: the phase highlight or the normal colour.
-QColor buttonColour(QPushButton* button);
+// Runs `handle` on the next modal dialog once it is shown.
+void whenDialogOpens(std::function<void(QDialog&)> handle);
 
 }  // namespace velmora::ui::test

@@ -1,0 +1,190 @@
+// The window's wiring and events: every button runs its own command, keys and double clicks
+// reach the grid, dialogs open and close, a refusing pencil-mark box holds the commands back,
+// and the layout keeps its widths in every language.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTest>
+
+#include "form_harness.h"
+#include "model/size_options.h"
+#include "pencil_mark_box.h"
+#include "size_frame.h"
+#include "statistics_panel.h"
+
+namespace velmora::ui::test {
+
+class WindowTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() { prepareApplication(); }
+
+    void everyButtonRunsItsOwnCommand() {
+        FormHarness h;
+        CommandColumn& c = h.column();
+        const auto sample = loadSamples("singles-3x3.txt").at(0);
+        h.typeGrid(sample.puzzle);
+        QCOMPARE(h.gridText(), sample.puzzle);
+        const auto open = static_cast<int>(sample.puzzle.find('.'));
+        const auto step = [&](QAbstractButton* button, int panel, const QString& text) {
+            h.click(button);
+            QVERIFY2(panel == 0 || h.panel(panel).startsWith(text), qPrintable(text));
+        };
+        step(c.cbenterSolution, 1, "Try to solve this puzzle manually");
+        h.typeAt(open / 9, open % 9, "1");
+        QVERIFY(c.cbUndo->isEnabled());
+        step(c.cbUndo, 0, "");
+        QCOMPARE(h.gridText(), sample.puzzle);
+        step(c.cbRedo, 0, "");
+        QCOMPARE(h.gridText()[std::size_t(open)], '1');
+        step(c.cbReset, 3, "Now its your turn again...");
+        QCOMPARE(h.gridText(), sample.puzzle);
+        step(c.cbhint, 0, "");
+        const std::string hinted = h.gridText();
+        QCOMPARE(std::count(hinted.begin(), hinted.end(), '.'),
+                 std::count(sample.puzzle.begin(), sample.puzzle.end(), '.') - 1);
+        step(c.cbEnterInitial, 1, "Enter, generate or load a new puzzle");
+        step(c.cbSolve, 1, "Solved!!");
+        QCOMPARE(h.gridText(), sample.solution);
+        QFile::remove(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                      "/saved/solved.svl");
+        whenDialogOpens([](QDialog& d) {
+            QVERIFY(qobject_cast<QFileDialog*>(&d));
+            static_cast<QFileDialog&>(d).selectFile("solved.svl");
+            d.accept();
+        });
+        h.click(c.cbSave);
+        step(c.cbClear, 1, "Puzzle cleared");
+        QCOMPARE(h.gridText(), std::string(81, '.'));
+        whenDialogOpens([](QDialog& d) {
+            QCOMPARE(d.windowTitle(), QString("Load a saved Puzzle"));
+            static_cast<QFileDialog&>(d).selectFile("solved.svl");
+            d.accept();
+        });
+        h.click(c.cbLoad);
+        QCOMPARE(h.gridText(), sample.solution);
+        step(c.cbGenerate, 2, "Found a genuine Sudoku!");
+        bool printing = false;
+        whenDialogOpens([&printing](QDialog& d) {
+            printing = qobject_cast<QPrintDialog*>(&d) != nullptr;
+            d.reject();
+        });
+        h.click(c.cbPrint);
+        QVERIFY(printing && h.boxes.isEmpty());
+        h.click(c.cbExit);
+        QVERIFY(!h.form.isVisible());
+    }
+
+    void keysReachTheGridAndTheOutcomeDisplay() {
+        FormHarness h;
+        QSignalSpy beeps(&h.grid(), &EntryGrid::beeped);
+        h.typeAt(0, 8, "5");
+        QCOMPARE(h.text(0, 8), "5");
+        QVERIFY(h.grid().cursor() == (GridCursor{1, 0}));
+        h.typeAt(4, 4, "x\x1b");
+        QCOMPARE(beeps.count(), 2);
+        QTest::keyClick(&h.grid(), Qt::Key_Down);  // arrows move as the table does
+        QVERIFY(h.grid().cursor() == (GridCursor{5, 4}));
+        h.typeAt(0, 8, "\b");
+        QCOMPARE(h.text(0, 8), "");
+        h.typeAt(3, 3, "\r");
+        QVERIFY(h.grid().cursor() == (GridCursor{4, 0}));
+        h.wb().statusBar().setPanelText(Panel::Result, "before");
+        h.typeAt(2, 2, "x");
+        QCOMPARE(h.panel(2), QString("Ready .."));  // the outcome display runs after every key
+    }
+
+    void aPencilMarkBoxThatRefusesToLetGoHoldsTheCommandsBack() {
+        FormHarness h;
+        h.typeAt(0, 3, "134");
+        h.click(h.column().ckbmanualpencilmarks);  // Yes: the marks are cleared
+        QCOMPARE(h.boxes.takeFirst(), "Shall I clear all computer generated pencil marks first ?");
+        h.doubleClickCell(0, 0);
+        PencilMarkBox& box = h.form.pencilMarkBox();
+        QVERIFY(box.isVisible() && box.hasFocus());
+        QCOMPARE(QRect(box.mapTo(&h.form, QPoint()), box.size()),
+                 QRect(h.grid().viewport()->mapTo(&h.form, QPoint()),
+                       h.grid().visualRect(h.grid().model()->index(0, 0)).size()));
+        QTest::keyClicks(&box, "29x");
+        QTest::keyClick(&box, Qt::Key_Return);
+        QCOMPARE(h.boxes.takeFirst(), "X:is not a valid character for this puzzle");
+        h.click(h.column().cbClear);  // the box keeps the focus, and Clear does not run
+        QVERIFY(box.isVisible() && box.hasFocus() && box.text() == "29x");
+        h.boxes.clear();
+        QCOMPARE(h.gridText().substr(0, 6), "...134");
+        QTest::keyClick(&box, Qt::Key_Backspace);
+        QTest::keyClick(&box, Qt::Key_Return);
+        QVERIFY(!box.isVisible() && h.grid().hasFocus());
+        QCOMPARE(h.text(0, 0), "2 9");
+        // A given cannot be edited while the solution is entered: a beep.
+        QSignalSpy beeps(&h.grid(), &EntryGrid::beeped);
+        h.click(h.column().cbenterSolution);
+        h.doubleClickCell(0, 3);
+        QCOMPARE(beeps.count(), 1);
+        QVERIFY(!box.isVisible() && h.boxes.isEmpty());
+    }
+
+    void sizeOptionsNameTheirOwnShapeAndBuildIt() {
+        FormHarness h;
+        for (int i = 0; i < SizeFrame::kOptions; ++i) {
+            QRadioButton* option = h.column().frsize->option(i);
+            QCOMPARE(option->toolTip(), "Select for a " + option->text().toLower() + " puzzle");
+            h.chooseSize(i);
+            const int n = kBoxShapes[std::size_t(i)].n();
+            QCOMPARE(h.grid().gridModel().rowCount(), n);
+            QCOMPARE(h.column().tbSelements->text().size(), n);
+        }
+    }
+
+    void captionsWrapSoTheLayoutKeepsItsWidthsInEveryLanguage() {
+        FormHarness h;
+        QList<int> widths[3];
+        for (int language : {1, 2, 0}) {
+            h.form.languageList().setCurrentIndex(language);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            widths[language] << h.column().width();
+            for (QPushButton* b : h.column().findChildren<QPushButton*>()) {
+                widths[language] << b->width();
+                for (const QString& word : b->text().split(' '))
+                    QVERIFY2(b->fontMetrics().horizontalAdvance(word) < b->width(),
+                             qPrintable(b->text()));
+            }
+        }
+        QCOMPARE(widths[1], widths[0]);
+        QCOMPARE(widths[2], widths[0]);
+        QCOMPARE(h.column().cbGenerate->text(), "Generate");
+    }
+
+    void optionBoxesLanguageAndStatisticsReachTheModel() {
+        FormHarness h;
+        CommandColumn& c = h.column();
+        h.typeAt(0, 0, "5");
+        h.click(c.ckbScribbleArea);
+        QCOMPARE(h.text(0, 1), "1 2 3 4 6 7 8 9");
+        h.click(c.ckbTrial);
+        h.click(c.ckbExperimental);
+        QVERIFY(h.wb().pc().guessingEnabled && h.wb().pc().Experimental);
+        StatisticsPanel& s = h.form.statistics();
+        QVERIFY(!s.techniqueSwitch(StatisticsPanel::Grabs)->isVisible());
+        h.click(s.statisticsBox());
+        h.click(s.techniqueSwitch(StatisticsPanel::Grabs));
+        QVERIFY(!h.wb().module().grabsEnabled);
+        QCOMPARE(s.countBox(StatisticsPanel::Singles)->text(),
+                 QString::number(h.wb().module().neSubsets[0]));
+        h.form.languageList().setCurrentIndex(1);
+        QCOMPARE(c.cbGenerate->text(), "Neu");
+        h.click(c.cbClear);
+        QCOMPARE(h.panel(2), "Bereit ...");
+    }
+};
+
+}  // namespace velmora::ui::test
+
+QTEST_MAIN(velmora::ui::test::WindowTest)
+#include "window_test.moc"
