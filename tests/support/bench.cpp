@@ -67,6 +67,13 @@ std::vector<int> Bench::values(bool givensOnly) {
     return v;
 }
 
+std::vector<std::tuple<int, bool, bool, bool, std::uint32_t, int>> Bench::states() {
+    std::vector<std::tuple<int, bool, bool, bool, std::uint32_t, int>> all;
+    for (const scell& c : cells().cells())
+        all.emplace_back(c.Trying, c.Sure, c.Original, c.Entered, c.bPoss, c.countPossibilities);
+    return all;
+}
+
 std::string Bench::gridText() {
     std::string text;
     for (const int v : values())

@@ -11,6 +11,7 @@
 #include <memory>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "commands/save_commands.h"
@@ -116,6 +117,8 @@ struct Bench {
     std::string gridText();  // '.' for open cells
     // The values row by row, 0 for an open cell; with givensOnly, of the givens only.
     std::vector<int> values(bool givensOnly = false);
+    // Every cell's value, flags and candidates, row by row.
+    std::vector<std::tuple<int, bool, bool, bool, std::uint32_t, int>> states();
     std::filesystem::path savedFolder() const { return folder.path() / "saved"; }
     void save(const std::string& name) { fSave(*wb, name); }
     void load(const std::string& name) { fload(*wb, name); }

@@ -65,13 +65,6 @@ TEST(UndoRedo, AFullStackDropsItsOldestEntryAndAStaleEntryIsDropped) {
 }
 
 TEST(UndoRedoProperty, KUndosRestoreAndKRedosReplayEveryCellExactly) {
-    const auto record = [](Bench& bench) {
-        std::vector<std::tuple<int, bool, bool, bool, std::uint32_t, int>> cells;
-        for (const scell& c : bench.cells().cells())
-            cells.emplace_back(c.Trying, c.Sure, c.Original, c.Entered, c.bPoss,
-                               c.countPossibilities);
-        return cells;
-    };
     for (const BoxShape shape : kBoxShapes) {
         SCOPED_TRACE(shapeName(shape));
         Bench bench(shape.rows, shape.cols, 31);
@@ -86,7 +79,7 @@ TEST(UndoRedoProperty, KUndosRestoreAndKRedosReplayEveryCellExactly) {
             // Hand-made pencil marks are the cells' own, and must come back too.
             bench.pc().manualPencilMarks = chance(rng, 0.5);
             bench.history().resetUndoStack();
-            const auto before = record(bench);
+            const auto before = bench.states();
             const int k = 1 + below(rng, 25);
             for (int e = 0; e < k; ++e) {
                 scell& cell = bench.at(below(rng, n * n));
@@ -103,13 +96,13 @@ TEST(UndoRedoProperty, KUndosRestoreAndKRedosReplayEveryCellExactly) {
                 }
                 resetPossibilities(bench.cells());
             }
-            const auto after = record(bench);
+            const auto after = bench.states();
             for (int e = 0; e < k; ++e)
                 bench.history().unDo();
-            ASSERT_EQ(record(bench), before) << "case " << i;
+            ASSERT_EQ(bench.states(), before) << "case " << i;
             for (int e = 0; e < k; ++e)
                 bench.history().reDo();
-            ASSERT_EQ(record(bench), after) << "case " << i;
+            ASSERT_EQ(bench.states(), after) << "case " << i;
         }
     }
 }
