@@ -190,7 +190,7 @@ TEST(SaveFiles, AreReadWrittenAndRefusedAsTheWindowDoes) {
         {{"solve"}, version, 1, "error\n", "This save file is not compatible with this version"},
         {{"solve"}, big, 1, "error\n", "too large for a save file"},
         {{"solve"}, "!," + std::string(9000, 'z') + "\r\n", 1, "error\n", "Line 1: " + kTooLong},
-        {{"solve", dir.path().string()}, "", 1, "", "cannot open " + dir.path().string()},
+        {{"solve", dir.path.string()}, "", 1, "", "cannot open " + dir.path.string()},
     });
     EXPECT_FALSE(std::filesystem::exists(dir / "out.svl"));
     EXPECT_THAT(readBytes(dir / "solved.svl"), HasSubstr("=, 1,2,1,0,1,"));  // still the user's

@@ -20,22 +20,20 @@ std::vector<std::string> RecordingStatusBar::history(Panel p) const {
 }
 
 TempFolder::TempFolder() {
-    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    path_ =
-        std::filesystem::temp_directory_path() /
-        ("velmora-test-" + std::to_string(std::random_device{}()) + "-" + std::to_string(stamp));
-    std::filesystem::create_directories(path_ / "saved");
+    std::string name = (std::filesystem::temp_directory_path() / "velmora-test-XXXXXX").string();
+    path = mkdtemp(name.data());
+    std::filesystem::create_directory(path / "saved");
 }
 
 TempFolder::~TempFolder() {
     std::error_code ec;
-    std::filesystem::permissions(path_ / "saved", std::filesystem::perms::owner_all, ec);
-    std::filesystem::remove_all(path_, ec);
+    std::filesystem::permissions(path / "saved", std::filesystem::perms::owner_all, ec);
+    std::filesystem::remove_all(path, ec);
 }
 
 Bench::Bench(int boxRows, int boxCols, std::uint64_t seed, GridControl* drawn) {
     settings.sizeOption = sizeOptionForBox(boxRows, boxCols);
-    dialogs.folder = folder.path();
+    dialogs.folder = folder.path;
     GridView* view = drawn != nullptr ? static_cast<GridView*>(drawn) : &grid;
     wb = std::make_unique<Workbench>(
         Ports{&status, &messages, view, &settings, &undo, &controls, &dialogs}, seed);
@@ -45,12 +43,7 @@ Bench::Bench(int boxRows, int boxCols, std::uint64_t seed, GridControl* drawn) {
 }
 
 void Bench::enterGivens(const std::string& puzzle) {
-    std::vector<int> v;
-    for (const char c : puzzle) {
-        const auto p = ("." + pc().sElements).find(c);
-        v.push_back(p == std::string::npos ? 0 : static_cast<int>(p));
-    }
-    enterGivens(v);
+    enterGivens(valuesOf(puzzle));
 }
 
 void Bench::enterGivens(const std::vector<int>& values) {
@@ -100,31 +93,19 @@ std::vector<SamplePuzzle> loadSamples(const std::string& fileName) {
     return samples;
 }
 
-std::vector<SamplePuzzle> samplesOf(BoxShape shape) {
-    return loadSamples("singles-" + shapeName(shape) + ".txt");
-}
-
 std::string shapeName(BoxShape shape) {
     return std::to_string(shape.rows) + "x" + std::to_string(shape.cols);
 }
 
 std::vector<int> randomGrid(BoxShape shape, Rng& rng) {
-    const auto samples = samplesOf(shape);
-    std::vector<int> relabel(static_cast<std::size_t>(shape.n()) + 1);
+    std::vector<int> relabel(std::size_t(shape.n()) + 1);
     std::iota(relabel.begin(), relabel.end(), 0);
     std::shuffle(relabel.begin() + 1, relabel.end(), rng);
-    std::vector<int> values =
-        valuesOf(samples.at(static_cast<std::size_t>(below(rng, 4))).solution);
+    const auto samples = loadSamples("singles-" + shapeName(shape) + ".txt");
+    std::vector<int> values = valuesOf(samples.at(std::size_t(below(rng, 4))).solution);
     for (int& v : values)
         v = relabel.at(static_cast<std::size_t>(v));
     return values;
-}
-
-std::string valuesText(const std::vector<int>& values) {
-    std::string text;
-    for (const int v : values)
-        text += v == 0 ? '.' : kDefaultElements[v - 1];
-    return text;
 }
 
 std::vector<int> valuesOf(const std::string& text) {

@@ -72,17 +72,12 @@ struct FakeSurface : GridSurface {
 };
 
 // A fresh folder under the system's temporary folder, removed with everything in it.
-class TempFolder {
-  public:
+struct TempFolder {
     TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const std::filesystem::path& path() const { return path_; }
-    std::string operator/(const std::string& name) const { return (path_ / name).string(); }
-
-  private:
-    std::filesystem::path path_;
+    std::string operator/(const std::string& name) const { return (path / name).string(); }
+    std::filesystem::path path;
 };
 
 // The date and time every bench writes into its save files.
@@ -111,7 +106,7 @@ struct Bench {
     scell& at(int bigindex) { return cells().getcellBigindex(bigindex); }
     FormControl& history() { return wb->fControl(); }
     int n() const { return wb->pc().nDim; }
-    // Rebuilds the grid and enters the values (a character a cell, '.' empty) as givens.
+    // Rebuilds the grid and enters the values (in the default elements, '.' empty) as givens.
     void enterGivens(const std::string& puzzle);
     void enterGivens(const std::vector<int>& values);
     std::string gridText();  // '.' for open cells
@@ -119,7 +114,7 @@ struct Bench {
     std::vector<int> values(bool givensOnly = false);
     // Every cell's value, flags and candidates, row by row.
     std::vector<std::tuple<int, bool, bool, bool, std::uint32_t, int>> states();
-    std::filesystem::path savedFolder() const { return folder.path() / "saved"; }
+    std::filesystem::path savedFolder() const { return folder.path / "saved"; }
     void save(const std::string& name) { fSave(*wb, name); }
     void load(const std::string& name) { fload(*wb, name); }
 };
@@ -142,10 +137,8 @@ struct DrawnBench : Drawing, Bench {
 struct SamplePuzzle {
     std::string puzzle, solution;
 };
-// The puzzles of a file in tests/data (lines "puzzle solution", '#' comments skipped), and
-// those of a shape's file singles-RxC.txt.
+// The puzzles of a file in tests/data (lines "puzzle solution", '#' comments skipped).
 std::vector<SamplePuzzle> loadSamples(const std::string& fileName);
-std::vector<SamplePuzzle> samplesOf(BoxShape shape);
 std::string shapeName(BoxShape shape);
 
 // The property tests' random source: seeded, so every failure replays.
@@ -159,8 +152,7 @@ inline bool chance(Rng& rng, double p) {
 // A complete grid of `shape`, values 1..N row by row: a sample solution with its values
 // relabelled at random (made without the program's solver).
 std::vector<int> randomGrid(BoxShape shape, Rng& rng);
-// Element numbers as text in the default elements, '.' for 0, and back.
-std::string valuesText(const std::vector<int>& values);
+// Element numbers of a puzzle in the default elements, 0 for '.'.
 std::vector<int> valuesOf(const std::string& text);
 
 std::string readBytes(const std::filesystem::path& path);

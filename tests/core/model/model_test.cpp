@@ -15,23 +15,6 @@
 namespace velmora::test {
 namespace {
 
-TEST(Cell, CountsFollowEveryChangeOnceAndValuesHoldNoCandidates) {
-    Bench bench;
-    scell& cell = bench.cell(0, 0);
-    cell.clearallPossibilities();
-    cell.putPossibility(3);
-    cell.putPossibility(3);
-    cell.putPossibility(0);
-    EXPECT_EQ(cell.countPossibilities, 2);
-    EXPECT_EQ(cell.nextPoss(), 3);
-    EXPECT_EQ(cell.clearPossibility(5) + cell.clearPossibility(3), 1);
-    EXPECT_EQ(cell.countPossibilities, 1);
-    cell.putEntered(3);  // a given and a user's entry exclude each other
-    EXPECT_EQ(cell.bPoss, 0u);
-    cell.putOriginal(5);
-    EXPECT_TRUE(cell.Original && !cell.Entered && cell.Trying == 5);
-}
-
 // Each unit's cells worked out from the shape alone: rows, columns, boxes row by row; and every
 // cell's box and chessboard shade, the top-left box shaded.
 TEST(UnitTable, EveryUnitOfEveryShapeListsItsOwnCellsInOrder) {
@@ -71,6 +54,9 @@ TEST(Grid, ConflictsAreMarkedAndOnlyAFullGridWithoutThemIsSolved) {
     EXPECT_FALSE(grid.Invalid || grid.getCell(0, 0).Invalid);
     for (int b = 0; b < 16; ++b)
         bench.at(b).putSure(1 + b % 4);
+    bench.at(0).putEntered(1);  // a given and a user's entry exclude each other
+    bench.at(0).putOriginal(1);
+    EXPECT_TRUE(bench.at(0).Original && !bench.at(0).Entered && bench.at(0).bPoss == 0);
     EXPECT_EQ(grid.allDone(), 1);  // full, although every column repeats its value
     EXPECT_FALSE(grid.isSolved());
     bench.enterGivens("1234341221434321");
@@ -145,8 +131,7 @@ TEST(Latin1, ConvertsWhatLatin1HoldsAndReplacesEachOtherCharacterOnce) {
               "Cr\xe9"
               "er \xff"},
              {"5 \u20ac a\U0001F600b", "5 ? a?b"},
-             {"a\xbf\xc3", "a??"},
-             {"\xc3\xc3\xa9", "?\xe9"},
+             {"a\xbf\xc3\xc3\xa9\xc3", "a??\xe9?"},
              {"\xc0\xaf\xed\xa0\x80", "?????"}})  // overlong '/', surrogate
         EXPECT_EQ(utf8ToLatin1(in), out) << ::testing::PrintToString(in);
     // Element characters: printable Latin-1 kept and raised, control characters '?'.

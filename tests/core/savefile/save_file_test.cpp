@@ -62,7 +62,7 @@ TEST(SaveTextWriter, WritesTheHandCheckedFileByteForByte) {
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 17 + 16 + 1);
 }
 
-TEST(SaveTextReader, TakesAnyCaseUnknownLinesLineFeedsAloneAndAnSgValueForTheSize) {
+TEST(SaveTextReader, TakesAnyCaseUnknownLinesAndLineFeedsAlone) {
     std::string loud = expectedFile();
     std::transform(loud.begin(), loud.end(), loud.begin(),
                    [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
@@ -89,16 +89,6 @@ TEST(SaveTextReader, TakesAnyCaseUnknownLinesLineFeedsAloneAndAnSgValueForTheSiz
     EXPECT_EQ(letters.pc().sElements, "ABCDEFGHI");
     EXPECT_EQ(letters.settings.elementsText, "ABCDEFGHI");
     EXPECT_EQ(letters.at(5).Trying, 7);
-
-    std::string six = "-,sgvalue,3\r\n-,nscells, 36\r\n";
-    for (int b = 0; b < 36; ++b)
-        six += "=, " + std::to_string(b) + ",0,0,0,0, 0, 0, 0, 0, 0, 0\r\n";
-    Loaded sized(six);
-    ASSERT_TRUE(sized.messages.shown.empty()) << sized.messages.shown[0];
-    EXPECT_EQ(sized.pc().nRows * 10 + sized.pc().nCols, 23);
-    EXPECT_EQ(sized.pc().sElements, "123456");
-    EXPECT_EQ(sized.settings.sizeOption, 3);
-    EXPECT_EQ(sized.at(0).countPossibilities, 6);
 }
 
 TEST(SaveTextReader, ALanguageTheProgramLacksLoadsInEnglish) {
