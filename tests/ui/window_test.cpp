@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPrintDialog>
@@ -160,6 +161,29 @@ class WindowTest : public QObject {
         h.doubleClickCell(0, 3);
         QCOMPARE(beeps.count(), 1);
         QVERIFY(!box.isVisible() && h.boxes.isEmpty());
+    }
+
+    void inputGivenWhileSolvingIsDropped() {
+        FormHarness h;
+        const auto sample = loadSamples("guessing-3x3.txt").at(3);
+        h.typeGrid(sample.puzzle);
+        h.click(h.column().ckbTrial);
+        h.grid().setCursor({0, 1});
+        const auto postSpace = [&h] {  // a key that waits in the queue, as a user's does
+            for (const auto type : {QEvent::KeyPress, QEvent::KeyRelease})
+                QCoreApplication::postEvent(&h.grid(), new QKeyEvent(type, Qt::Key_Space, {}, " "));
+        };
+        connect(&h.form.statusPanels(), &StatusPanels::panelTextChanged, this,
+                [&](int panel, const QString& text) {
+                    if (panel == 1 && text == "Solving....") postSpace();
+                });
+        h.click(h.column().cbSolve);
+        QCoreApplication::processEvents();
+        QCOMPARE(h.gridText(), sample.solution);
+        disconnect(&h.form.statusPanels(), nullptr, this, nullptr);
+        postSpace();  // once the command has ended, the same key takes effect
+        QCoreApplication::processEvents();
+        QCOMPARE(h.gridText()[1], '.');
     }
 
     void sizeOptionsNameTheirOwnShapeAndBuildIt() {
