@@ -96,13 +96,13 @@ struct FormHarness {
     }
 };
 
-// Runs `handle` on the next modal dialog once it is shown.
-inline void whenDialogOpens(std::function<void(QDialog&)> handle) {
-    QTimer::singleShot(0, [handle] {
+// Runs `handle` on the next modal dialog once it is shown; gives up after a second without one.
+inline void whenDialogOpens(std::function<void(QDialog&)> handle, int tries = 100) {
+    QTimer::singleShot(10, [handle, tries] {
         if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
             handle(*dialog);
-        } else {
-            whenDialogOpens(handle);  // not shown yet
+        } else if (tries > 0) {
+            whenDialogOpens(handle, tries - 1);
         }
     });
 }
