@@ -96,8 +96,8 @@ struct FormHarness {
     }
 };
 
-// Runs `handle` on the next modal dialog once it is shown; gives up after a second without one.
-inline void whenDialogOpens(std::function<void(QDialog&)> handle, int tries = 100) {
+// Runs `handle` on the next modal dialog once it is shown; gives up after five seconds without one.
+inline void whenDialogOpens(std::function<void(QDialog&)> handle, int tries = 500) {
     QTimer::singleShot(10, [handle, tries] {
         if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
             handle(*dialog);
