@@ -35,6 +35,8 @@ class EntryGrid : public QTableView, public GridSurface {
     // start-up size: the cells take their designed size in that one and grow or shrink with it.
     void setDesignedSide(int side);
     void fitInto(int side);
+    // The side at which every cell has its designed size, as on paper.
+    int designedSide() const { return designedSide_; }
     // The side of a cell now, and as designed for the current size.
     int cellSide() const { return cellSide_; }
     int designedCellSide() const;

@@ -1,13 +1,12 @@
 #include "bench.h"
 
-#include <cctype>
-#include <chrono>
+#include <algorithm>
+#include <cstdlib>
 #include <fstream>
-#include <random>
-#include <set>
+#include <numeric>
 #include <sstream>
 
-#include "commands/save_commands.h"
+#include "commands/commands.h"
 #include "elimination/candidates.h"
 #include "model/size_options.h"
 
@@ -21,53 +20,51 @@ std::vector<std::string> RecordingStatusBar::history(Panel p) const {
 }
 
 TempFolder::TempFolder() {
-    std::random_device device;
-    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    path_ = std::filesystem::temp_directory_path() /
-            ("velmora-test-" + std::to_string(device()) + "-" + std::to_string(stamp));
-    std::filesystem::create_directories(path_);
+    std::string name = (std::filesystem::temp_directory_path() / "velmora-test-XXXXXX").string();
+    path = mkdtemp(name.data());
+    std::filesystem::create_directory(path / "saved");
 }
 
 TempFolder::~TempFolder() {
     std::error_code ec;
-    std::filesystem::permissions(path_ / "saved", std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ec);
-    std::filesystem::remove_all(path_, ec);
+    std::filesystem::permissions(path / "saved", std::filesystem::perms::owner_all, ec);
+    std::filesystem::remove_all(path, ec);
 }
 
 Bench::Bench(int boxRows, int boxCols, std::uint64_t seed, GridControl* drawn) {
     settings.sizeOption = sizeOptionForBox(boxRows, boxCols);
-    Ports ports;
-    ports.settings = &settings;
-    ports.statusBar = &status;
-    ports.messages = &messages;
-    ports.gridView = drawn != nullptr ? static_cast<GridView*>(drawn) : &grid;
-    ports.undoButtons = &undo;
-    ports.controls = &controls;
-    ports.fileDialogs = &dialogs;
-    wb = std::make_unique<Workbench>(ports, seed);
+    dialogs.folder = folder.path;
+    GridView* view = drawn != nullptr ? static_cast<GridView*>(drawn) : &grid;
+    wb = std::make_unique<Workbench>(
+        Ports{&status, &messages, view, &settings, &undo, &controls, &dialogs}, seed);
     if (drawn != nullptr) drawn->init(wb->fControl());
     wb->newPuzzle();
     wb->clock = [] { return std::string(kFixedTime); };
 }
 
 void Bench::enterGivens(const std::string& puzzle) {
+    enterGivens(valuesOf(puzzle));
+}
+
+void Bench::enterGivens(const std::vector<int>& values) {
     wb->buildPuzzle();
-    const std::string& elements = pc().sElements;
-    for (int b = 0; b < cells().cellCount(); ++b) {
-        const auto p = elements.find(puzzle.at(static_cast<std::size_t>(b)));
-        if (p != std::string::npos) cells().getcellBigindex(b).putOriginal(static_cast<int>(p) + 1);
-    }
+    for (int b = 0; b < cells().cellCount(); ++b)
+        if (const int v = values.at(static_cast<std::size_t>(b)); v != 0) at(b).putOriginal(v);
     resetPossibilities(cells());
 }
 
 std::vector<int> Bench::values(bool givensOnly) {
-    std::vector<int> v(static_cast<std::size_t>(cells().cellCount()));
-    for (int b = 0; b < cells().cellCount(); ++b) {
-        const scell& c = cells().getcellBigindex(b);
-        v[static_cast<std::size_t>(b)] = c.Sure && (!givensOnly || c.Original) ? c.Trying : 0;
-    }
+    std::vector<int> v;
+    for (const scell& c : cells().cells())
+        v.push_back(c.Sure && (!givensOnly || c.Original) ? c.Trying : 0);
     return v;
+}
+
+std::vector<std::tuple<int, bool, bool, bool, std::uint32_t, int>> Bench::states() {
+    std::vector<std::tuple<int, bool, bool, bool, std::uint32_t, int>> all;
+    for (const scell& c : cells().cells())
+        all.emplace_back(c.Trying, c.Sure, c.Original, c.Entered, c.bPoss, c.countPossibilities);
+    return all;
 }
 
 std::string Bench::gridText() {
@@ -77,77 +74,45 @@ std::string Bench::gridText() {
     return text;
 }
 
-std::filesystem::path Bench::savedFolder() {
-    if (!folder_) {
-        folder_ = std::make_unique<TempFolder>();
-        dialogs.folder = folder_->path();
-        std::filesystem::create_directories(folder_->path() / "saved");
-    }
-    return folder_->path() / "saved";
-}
-
-void Bench::save(const std::string& name) {
-    savedFolder();
-    fSave(*wb, name);
-}
-
-void Bench::load(const std::string& name) {
-    savedFolder();
-    fload(*wb, name);
-}
-
-void Bench::loadFrom(Bench& other, const std::string& name) {
-    std::filesystem::copy_file(other.savedFolder() / name, savedFolder() / name,
-                               std::filesystem::copy_options::overwrite_existing);
-    load(name);
-}
-
 void DrawnBench::type(const std::string& keys) {
-    for (char ch : keys)
+    for (char ch : keys) {
         control.loadKeypress(static_cast<unsigned char>(ch));
+        sbDoneornot(*wb, false);
+    }
 }
 
 std::vector<SamplePuzzle> loadSamples(const std::string& fileName) {
     std::ifstream in(testData(fileName));
     std::vector<SamplePuzzle> samples;
-    std::string line;
-    while (std::getline(in, line)) {
+    for (std::string line; std::getline(in, line);) {
         if (line.empty() || line[0] == '#') continue;
         std::istringstream fields(line);
-        SamplePuzzle s;
+        SamplePuzzle& s = samples.emplace_back();
         fields >> s.puzzle >> s.solution;
-        samples.push_back(s);
     }
     return samples;
 }
 
-bool isSolution(const std::string& text, int boxRows, int boxCols) {
-    const int n = boxRows * boxCols;
-    if (static_cast<int>(text.size()) != n * n) return false;
-    const std::string elements(kDefaultElements, static_cast<std::size_t>(n));
-    auto at = [&](int r, int c) { return text[static_cast<std::size_t>(r * n + c)]; };
-    for (int i = 0; i < n; ++i) {
-        std::set<char> row, col, box;
-        for (int k = 0; k < n; ++k) {
-            row.insert(at(i, k));
-            col.insert(at(k, i));
-            box.insert(
-                at((i / boxRows) * boxRows + k / boxCols, (i % boxRows) * boxCols + k % boxCols));
-        }
-        for (const auto* unit : {&row, &col, &box}) {
-            if (static_cast<int>(unit->size()) != n) return false;
-            for (char ch : *unit)
-                if (elements.find(ch) == std::string::npos) return false;
-        }
-    }
-    return true;
+std::string shapeName(BoxShape shape) {
+    return std::to_string(shape.rows) + "x" + std::to_string(shape.cols);
 }
 
-bool isTextAndNumber(const std::string& text, const std::string& prefix) {
-    if (text.size() <= prefix.size() || text.compare(0, prefix.size(), prefix) != 0) return false;
-    for (std::size_t i = prefix.size(); i < text.size(); ++i)
-        if (!std::isdigit(static_cast<unsigned char>(text[i]))) return false;
-    return true;
+std::vector<int> randomGrid(BoxShape shape, Rng& rng) {
+    std::vector<int> relabel(std::size_t(shape.n()) + 1);
+    std::iota(relabel.begin(), relabel.end(), 0);
+    std::shuffle(relabel.begin() + 1, relabel.end(), rng);
+    const auto samples = loadSamples("singles-" + shapeName(shape) + ".txt");
+    std::vector<int> values = valuesOf(samples.at(std::size_t(below(rng, 4))).solution);
+    for (int& v : values)
+        v = relabel.at(static_cast<std::size_t>(v));
+    return values;
+}
+
+std::vector<int> valuesOf(const std::string& text) {
+    std::vector<int> values;
+    for (const char c : text)
+        values.push_back(static_cast<int>(("." + std::string(kDefaultElements)).find(c)));
+    return values;
 }
 
 std::string readBytes(const std::filesystem::path& path) {
@@ -158,8 +123,7 @@ std::string readBytes(const std::filesystem::path& path) {
 }
 
 void writeBytes(const std::filesystem::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out << bytes;
+    std::ofstream(path, std::ios::binary) << bytes;
 }
 
 std::string testData(const std::string& relative) {

@@ -1,17 +1,20 @@
 // The tests' one workbench fixture: a Workbench of a chosen box shape whose window ports record
 // what they are told, puzzles typed as strings, save files in a folder of their own, and
 // (DrawnBench) the grid drawn by the real GridControl on a fake surface. Also the sample puzzle
-// files and independent checks of a grid.
+// files, seeded random grids made from them, and file helpers.
 #pragma once
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
+#include <random>
 #include <string>
-#include <utility>
+#include <tuple>
 #include <vector>
 
+#include "commands/save_commands.h"
 #include "commands/workbench.h"
 #include "display/grid_control.h"
 #include "model/quiet_ports.h"
@@ -19,21 +22,17 @@
 namespace velmora::test {
 
 // Keeps every text in the order it was set, as well as the panels as they stand.
-class RecordingStatusBar : public QuietStatusBar {
-  public:
+struct RecordingStatusBar : QuietStatusBar {
     void setPanelText(Panel panel, const std::string& text) override {
         events.emplace_back(panel, text);
         QuietStatusBar::setPanelText(panel, text);
     }
-    // The texts `panel` was given, oldest first.
-    std::vector<std::string> history(Panel panel) const;
-
+    std::vector<std::string> history(Panel panel) const;  // oldest first
     std::vector<std::pair<Panel, std::string>> events;
 };
 
 // Questions get `answer`; every information box is kept in `shown`.
-class RecordingMessages : public QuietMessages {
-  public:
+struct RecordingMessages : QuietMessages {
     void information(const std::string& text) override {
         QuietMessages::information(text);
         shown.push_back(text);
@@ -41,42 +40,26 @@ class RecordingMessages : public QuietMessages {
     std::vector<std::string> shown;
 };
 
-class CountingGridView : public QuietGridView {
-  public:
-    void bUnloadGrid() override { ++redraws; }
-    int redraws = 0;
+struct RecordingControls : NamedControls {
+    void setCaption(std::string_view c, const std::string& text) override {
+        captions[std::string(c)] = text;
+    }
+    void setToolTip(std::string_view c, const std::string& text) override {
+        toolTips[std::string(c)] = text;
+    }
+    std::map<std::string, std::string> captions, toolTips;
 };
 
-class RecordingControls : public NamedControls {
-  public:
-    void setCaption(std::string_view control, const std::string& text) override {
-        captions[std::string(control)] = text;
-    }
-    void setToolTip(std::string_view control, const std::string& text) override {
-        toolTips[std::string(control)] = text;
-    }
-    std::map<std::string, std::string> captions;
-    std::map<std::string, std::string> toolTips;
-};
-
-// The grid widget and statistics panel as plain values: the last layout, every cell's look, the
-// cursor, the beeps and the counts.
-class FakeSurface : public GridSurface, public StatisticsView {
-  public:
-    void showLayout(const GridLayout& l) override {
-        layout = l;
-        cells.assign(static_cast<std::size_t>(l.shape.cellCount()), CellView{});
-    }
+// The grid widget as plain values: the last layout, every cell's look, the cursor, the beeps.
+struct FakeSurface : GridSurface {
+    void showLayout(const GridLayout& l) override { layout = l; }
     void showCells(std::span<const CellView> c) override {
         cells.assign(c.begin(), c.end());
-        ++draws;
+        if (onDraw) onDraw();
     }
     GridCursor cursor() const override { return at; }
     void setCursor(GridCursor c) override { at = c; }
     void beep() override { ++beeps; }
-    bool countsShown() const override { return statisticsShown; }
-    void showCounts(const EliminationCounts& c) override { counts = c; }
-
     const CellView& cell(int r, int c) const {
         return cells.at(static_cast<std::size_t>(r * layout.shape.n() + c));
     }
@@ -84,23 +67,17 @@ class FakeSurface : public GridSurface, public StatisticsView {
     GridLayout layout;
     std::vector<CellView> cells;
     GridCursor at;
-    int draws = 0;
     int beeps = 0;
-    bool statisticsShown = false;
-    EliminationCounts counts;
+    std::function<void()> onDraw;  // runs after every draw
 };
 
 // A fresh folder under the system's temporary folder, removed with everything in it.
-class TempFolder {
-  public:
+struct TempFolder {
     TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const std::filesystem::path& path() const { return path_; }
-
-  private:
-    std::filesystem::path path_;
+    std::string operator/(const std::string& name) const { return (path / name).string(); }
+    std::filesystem::path path;
 };
 
 // The date and time every bench writes into its save files.
@@ -110,78 +87,76 @@ struct Bench {
     FixedSettings settings;
     RecordingStatusBar status;
     RecordingMessages messages;
-    CountingGridView grid;
+    QuietGridView grid;
     QuietUndoButtons undo;
     RecordingControls controls;
     QuietFileDialogs dialogs;
+    TempFolder folder;  // the program's folder; save files go to its "saved"
     std::unique_ptr<Workbench> wb;
 
     // Starts as the window does, with the box shape rows x cols selected.
-    explicit Bench(int boxRows = 3, int boxCols = 3, std::uint64_t seed = 1)
-        : Bench(boxRows, boxCols, seed, nullptr) {}
+    explicit Bench(int boxRows = 3, int boxCols = 3, std::uint64_t seed = 1,
+                   GridControl* drawn = nullptr);
     Bench(const Bench&) = delete;
     Bench& operator=(const Bench&) = delete;
 
     PuzzleControl& pc() { return wb->pc(); }
     scells& cells() { return wb->theCells(); }
     scell& cell(int r, int c) { return cells().getCell(r, c); }
+    scell& at(int bigindex) { return cells().getcellBigindex(bigindex); }
     FormControl& history() { return wb->fControl(); }
     int n() const { return wb->pc().nDim; }
-    // Rebuilds the grid and enters `puzzle` (one character a cell, '.' empty) as givens.
+    // Rebuilds the grid and enters the values (in the default elements, '.' empty) as givens.
     void enterGivens(const std::string& puzzle);
-    // The grid as a puzzle string ('.' for open cells).
-    std::string gridText();
-    // The values of the grid row by row, 0 for an open cell; with givensOnly, of the givens only.
+    void enterGivens(const std::vector<int>& values);
+    std::string gridText();  // '.' for open cells
+    // The values row by row, 0 for an open cell; with givensOnly, of the givens only.
     std::vector<int> values(bool givensOnly = false);
-
-    // Save files live in "saved" of a temporary program folder, made on first use.
-    std::filesystem::path savedFolder();
-    void save(const std::string& name);
-    void load(const std::string& name);
-    // Loads the file `name` that `other` saved.
-    void loadFrom(Bench& other, const std::string& name);
-
-  protected:
-    // With `drawn`, the grid view is that control, drawing this bench's workbench.
-    Bench(int boxRows, int boxCols, std::uint64_t seed, GridControl* drawn);
-
-  private:
-    std::unique_ptr<TempFolder> folder_;
+    // Every cell's value, flags and candidates, row by row.
+    std::vector<std::tuple<int, bool, bool, bool, std::uint32_t, int>> states();
+    std::filesystem::path savedFolder() const { return folder.path / "saved"; }
+    void save(const std::string& name) { fSave(*wb, name); }
+    void load(const std::string& name) { fload(*wb, name); }
 };
 
 // The grid widget stand-in a DrawnBench draws on; a base, so that it exists before the bench.
 struct Drawing {
     FakeSurface surface;
-    GridControl control{surface, &surface};
+    GridControl control{surface};
 };
 
-// A bench whose grid is drawn by the real GridControl, for the display tests.
+// A bench whose grid is drawn by the real GridControl.
 struct DrawnBench : Drawing, Bench {
-    explicit DrawnBench(int boxRows = 3, int boxCols = 3, std::uint64_t seed = 1)
-        : Bench(boxRows, boxCols, seed, &control) {}
-    // Types each character of `keys` (Latin-1 bytes) at the cursor.
+    explicit DrawnBench(int boxRows = 3, int boxCols = 3) : Bench(boxRows, boxCols, 1, &control) {}
+    // Types each character (Latin-1) at the cursor as the window does: the key, then the
+    // outcome display.
     void type(const std::string& keys);
-    // Puts the cursor on (r, c).
-    void at(int r, int c) { surface.setCursor({r, c}); }
+    void moveTo(int r, int c) { surface.setCursor({r, c}); }
 };
 
 struct SamplePuzzle {
-    std::string puzzle;
-    std::string solution;
+    std::string puzzle, solution;
 };
-
 // The puzzles of a file in tests/data (lines "puzzle solution", '#' comments skipped).
 std::vector<SamplePuzzle> loadSamples(const std::string& fileName);
+std::string shapeName(BoxShape shape);
 
-// True when `text` is a complete grid obeying the rules for a box of rows x cols.
-bool isSolution(const std::string& text, int boxRows, int boxCols);
-
-// True when `text` is `prefix` followed by one or more digits and nothing else.
-bool isTextAndNumber(const std::string& text, const std::string& prefix);
+// The property tests' random source: seeded, so every failure replays.
+using Rng = std::mt19937_64;
+inline int below(Rng& rng, int n) {
+    return std::uniform_int_distribution<int>(0, n - 1)(rng);
+}
+inline bool chance(Rng& rng, double p) {
+    return std::bernoulli_distribution(p)(rng);
+}
+// A complete grid of `shape`, values 1..N row by row: a sample solution with its values
+// relabelled at random (made without the program's solver).
+std::vector<int> randomGrid(BoxShape shape, Rng& rng);
+// Element numbers of a puzzle in the default elements, 0 for '.'.
+std::vector<int> valuesOf(const std::string& text);
 
 std::string readBytes(const std::filesystem::path& path);
 void writeBytes(const std::filesystem::path& path, const std::string& bytes);
-// The path of a file under tests/data.
-std::string testData(const std::string& relative);
+std::string testData(const std::string& relative);  // a path under tests/data
 
 }  // namespace velmora::test

@@ -1,5 +1,7 @@
 #include "solution_count.h"
 
+#include <algorithm>
+#include <array>
 #include <bit>
 #include <cstdint>
 
@@ -7,123 +9,92 @@ namespace velmora::test {
 
 namespace {
 
-// Backtracking on the open cell with the fewest values left.
+// Backtracking that branches on a value with one place left in a unit, or else on the open cell
+// with the fewest values left.
 struct Counter {
-    int n, boxRows, boxCols, limit;
-    std::vector<int> cells;
-    std::vector<std::uint32_t> used;  // per row, then column, then box: values used, bit v-1
-    int found = 0;
+    int n, limit, found = 0;
+    std::vector<int> cells;                   // 0 for an open cell
+    std::vector<std::array<int, 3>> unitsOf;  // each cell's row, column and box
+    std::vector<std::vector<int>> members;    // each unit's cells
+    std::vector<std::uint32_t> used;          // each unit's values, bit v-1
 
     Counter(int rows, int cols, int most)
         : n(rows * cols),
-          boxRows(rows),
-          boxCols(cols),
           limit(most),
-          cells(static_cast<std::size_t>(n * n)),
-          used(static_cast<std::size_t>(3 * n)) {}
-
-    std::uint32_t& unitOf(int i, int type) {
-        const int r = i / n, c = i % n;
-        const int unit = type == 0   ? r
-                         : type == 1 ? c
-                                     : (r / boxRows) * (n / boxCols) + c / boxCols;
-        return used[static_cast<std::size_t>(type * n + unit)];
+          cells(std::size_t(n * n)),
+          unitsOf(cells.size()),
+          members(std::size_t(3 * n)),
+          used(members.size()) {
+        for (int i = 0; i < n * n; ++i) {
+            const int r = i / n, c = i % n;
+            unitsOf[std::size_t(i)] = {r, n + c, 2 * n + r / rows * rows + c / cols};
+            for (const int u : unitsOf[std::size_t(i)])
+                members[std::size_t(u)].push_back(i);
+        }
     }
-    std::uint32_t freeAt(int i) {
-        return ~(unitOf(i, 0) | unitOf(i, 1) | unitOf(i, 2)) & ((1u << n) - 1);
+    std::uint32_t freeAt(int i) const {
+        std::uint32_t taken = 0;
+        for (const int u : unitsOf[std::size_t(i)])
+            taken |= used[std::size_t(u)];
+        return ~taken & ((1u << n) - 1);
     }
-    // Puts v into cell i (v > 0) or takes its value out (v = 0); false when v clashes.
+    // Puts v into open cell i, or (v = 0) empties it; false when v clashes.
     bool set(int i, int v) {
-        const int old = cells[static_cast<std::size_t>(i)];
-        if (v != 0 && (freeAt(i) & (1u << (v - 1))) == 0) return false;
-        for (int type = 0; type < 3; ++type)
-            unitOf(i, type) ^= 1u << ((v != 0 ? v : old) - 1);
-        cells[static_cast<std::size_t>(i)] = v;
+        const int bit = v != 0 ? v : cells[std::size_t(i)];
+        if (v != 0 && ((freeAt(i) >> (v - 1)) & 1u) == 0) return false;
+        for (const int u : unitsOf[std::size_t(i)])
+            used[std::size_t(u)] ^= 1u << (bit - 1);
+        cells[std::size_t(i)] = v;
         return true;
     }
-    // The cell of `unit` of `type` at position k.
-    int cellOf(int type, int unit, int k) const {
-        if (type == 0) return unit * n + k;
-        if (type == 1) return k * n + unit;
-        return ((unit / (n / boxCols)) * boxRows + k / boxCols) * n +
-               (unit % (n / boxCols)) * boxCols + k % boxCols;
+    void tryEach(int i, std::uint32_t values) {
+        for (; values != 0 && found < limit; values &= values - 1) {
+            set(i, std::countr_zero(values) + 1);
+            search();
+            set(i, 0);
+        }
     }
-    // Branches on whichever is narrower: the open cell with the fewest values, or the value with
-    // the fewest places in one unit.
     void search() {
         int best = -1;
-        int bestCount = n + 1;
         for (int i = 0; i < n * n; ++i) {
-            if (cells[static_cast<std::size_t>(i)] != 0) continue;
-            const int count = std::popcount(freeAt(i));
-            if (count == 0) return;
-            if (count < bestCount) {
-                best = i;
-                bestCount = count;
-            }
+            if (cells[std::size_t(i)] != 0) continue;
+            if (freeAt(i) == 0) return;
+            if (best < 0 || std::popcount(freeAt(i)) < std::popcount(freeAt(best))) best = i;
         }
         if (best < 0) {
             ++found;
             return;
         }
-        std::vector<int> places;
-        int placeValue = 0;
-        for (int type = 0; type < 3 && bestCount > 1; ++type) {
-            for (int unit = 0; unit < n && bestCount > 1; ++unit) {
-                for (int v = 1; v <= n && bestCount > 1; ++v) {
-                    std::vector<int> at;
-                    for (int k = 0; k < n; ++k) {
-                        const int i = cellOf(type, unit, k);
-                        if (cells[static_cast<std::size_t>(i)] == v) at.assign(static_cast<std::size_t>(n) + 1, i);
-                        if (cells[static_cast<std::size_t>(i)] == 0 && (freeAt(i) >> (v - 1)) & 1)
-                            at.push_back(i);
-                    }
-                    if (at.empty()) return;
-                    if (static_cast<int>(at.size()) < bestCount) {
-                        places = at;
-                        placeValue = v;
-                        bestCount = static_cast<int>(at.size());
-                    }
+        for (int u = 0; u < 3 * n; ++u) {
+            std::array<int, 18> places{}, last{};
+            for (const int i : members[std::size_t(u)])
+                for (std::uint32_t f = cells[std::size_t(i)] ? 0 : freeAt(i); f; f &= f - 1) {
+                    ++places[std::size_t(std::countr_zero(f))];
+                    last[std::size_t(std::countr_zero(f))] = i;
                 }
+            for (int v = 0; v < n; ++v) {
+                if ((used[std::size_t(u)] >> v) & 1u) continue;
+                if (places[std::size_t(v)] == 0) return;
+                if (places[std::size_t(v)] == 1) return tryEach(last[std::size_t(v)], 1u << v);
             }
         }
-        if (placeValue != 0) {
-            for (std::size_t k = 0; k < places.size() && found < limit; ++k) {
-                set(places[k], placeValue);
-                search();
-                set(places[k], 0);
-            }
-            return;
-        }
-        for (std::uint32_t f = freeAt(best); f != 0 && found < limit; f &= f - 1) {
-            set(best, std::countr_zero(f) + 1);
-            search();
-            set(best, 0);
-        }
+        tryEach(best, freeAt(best));
     }
 };
-
-// A counter holding `values`; false when two of them clash.
-bool placeAll(Counter& counter, const std::vector<int>& values) {
-    for (int i = 0; i < counter.n * counter.n; ++i) {
-        const int v = values.at(static_cast<std::size_t>(i));
-        if (v != 0 && !counter.set(i, v)) return false;
-    }
-    return true;
-}
 
 }  // namespace
 
 int countSolutions(const std::vector<int>& values, int boxRows, int boxCols, int limit) {
     Counter counter(boxRows, boxCols, limit);
-    if (!placeAll(counter, values)) return 0;
+    for (int i = 0; i < counter.n * counter.n; ++i)
+        if (values.at(std::size_t(i)) != 0 && !counter.set(i, values.at(std::size_t(i)))) return 0;
     counter.search();
     return counter.found;
 }
 
-bool hasEqualGivensInUnit(const std::vector<int>& values, int boxRows, int boxCols) {
-    Counter counter(boxRows, boxCols, 1);
-    return !placeAll(counter, values);
+bool isSolution(const std::vector<int>& values, int boxRows, int boxCols) {
+    return std::count(values.begin(), values.end(), 0) == 0 &&
+           countSolutions(values, boxRows, boxCols) == 1;
 }
 
 }  // namespace velmora::test

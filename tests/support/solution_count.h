@@ -9,7 +9,7 @@ namespace velmora::test {
 // boxRows x boxCols, counting no further than `limit`. Givens in conflict give 0.
 int countSolutions(const std::vector<int>& values, int boxRows, int boxCols, int limit = 2);
 
-// True when two givens of one row, column or box hold the same value.
-bool hasEqualGivensInUnit(const std::vector<int>& values, int boxRows, int boxCols);
+// True when `values` is a complete grid obeying the rules.
+bool isSolution(const std::vector<int>& values, int boxRows, int boxCols);
 
 }  // namespace velmora::test

@@ -1,74 +1,110 @@
-// A main window for the UI tests: message boxes are answered here and recorded, and the grid is
-// read and typed into through the widget, as a user would. The sample puzzles come from the core
-// tests' support (velmora::test::loadSamples).
+// A main window for the window tests: message boxes are answered and recorded here, the grid is
+// read from its model and typed into through the widget, and buttons are clicked with the mouse,
+// as a user would.
 #pragma once
 
-#include <QColor>
-#include <QFont>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
 #include <QPushButton>
-#include <QString>
+#include <QRadioButton>
+#include <QStandardPaths>
 #include <QStringList>
+#include <QTest>
+#include <QTimer>
+#include <functional>
 #include <string>
-#include <utility>
-#include <vector>
 
+#include "bench.h"
+#include "command_column.h"
+#include "elements_box.h"
+#include "entry_grid.h"
+#include "grid_model.h"
 #include "main_form.h"
 #include "message_box_port.h"
-#include "model/workbench.h"
-#include "support/puzzle_fixture.h"
-
-class QTableWidgetItem;
+#include "size_frame.h"
+#include "status_panels.h"
 
 namespace velmora::ui::test {
 
 using velmora::test::loadSamples;
-using velmora::test::SamplePuzzle;
 
-// The look every test runs with.
-void prepareApplication();
+// The look every test runs with, and QStandardPaths' test folders.
+inline void prepareApplication() {
+    QApplication::setStyle("Fusion");
+    QStandardPaths::setTestModeEnabled(true);
+}
 
-class FormHarness {
-  public:
-    explicit FormHarness(std::uint64_t seed = 7);
+struct FormHarness {
+    explicit FormHarness(std::uint64_t seed = 7) : form(seed) {
+        form.messageBoxes().setAnswerer([this](MessageBoxPort::Kind, const QString& text) {
+            boxes << text;
+            return answer;
+        });
+        form.show();
+        form.activateWindow();
+        if (!QTest::qWaitForWindowActive(&form)) qWarning("the window did not become active");
+        grid().setFocus();
+    }
 
     MainForm form;
-    // Every box shown, in order; questions get `answer`.
-    std::vector<std::pair<MessageBoxPort::Kind, QString>> boxes;
-    bool answer = true;
+    QStringList boxes;   // the texts of every message box shown, in order
+    bool answer = true;  // to every question
 
     Workbench& wb() { return form.workbench(); }
-    scell& cell(int r, int c) { return wb().theCells().getCell(r, c); }
     EntryGrid& grid() { return form.entryGrid(); }
     CommandColumn& column() { return form.commands(); }
-    QTableWidgetItem* item(int r, int c);
-    QString text(int r, int c);
-    QColor background(int r, int c);
-    QColor foreground(int r, int c);
-    QFont font(int r, int c);
-    QString panel(int n);
-
-    // A real mouse click on the button.
-    void click(QAbstractButton* button);
-    // Keys typed at (r, c).
-    void typeAt(int r, int c, const QString& keys);
-    void typeKeyAt(int r, int c, Qt::Key key);
-    // Types a puzzle string row by row ('.' skips the cell with the Right arrow).
-    void typeGrid(const std::string& cells);
-    // The grid as text, '.' for an empty cell (candidates hidden).
-    std::string gridText();
-    // Selects size option `index` by clicking it.
-    void chooseSize(int index);
-    // Makes the window the active one, so that focus moves as it does for a user.
-    void activate();
+    const CellView& view(int r, int c) { return grid().gridModel().cell(r, c); }
+    QString text(int r, int c) { return QString::fromStdString(view(r, c).text); }
+    QString panel(int n) { return form.statusPanels().panelText(n); }
+    // Check boxes and option buttons take clicks on their indicator.
+    void click(QAbstractButton* b) {
+        const bool push = qobject_cast<QPushButton*>(b) != nullptr;
+        QTest::mouseClick(b, Qt::LeftButton, {},
+                          push ? b->rect().center() : QPoint(6, b->height() / 2));
+    }
+    // Keys typed at (r, c); "\r", "\b" and "\x1b" are Enter, Backspace and Escape.
+    void typeAt(int r, int c, const QString& keys) {
+        grid().setCursor({r, c});
+        QTest::keyClicks(&grid(), keys);
+    }
+    // Types a puzzle row by row, '.' passing over a cell with the Right arrow.
+    void typeGrid(const std::string& cells) {
+        const int n = grid().gridModel().rowCount();
+        for (int b = 0; b < n * n; ++b) {
+            if (b % n == 0) grid().setCursor({b / n, 0});
+            const char ch = cells.at(std::size_t(b));
+            if (ch == '.') QTest::keyClick(&grid(), Qt::Key_Right);
+            if (ch != '.') QTest::keyClicks(&grid(), QString(QChar(ch)));
+        }
+    }
+    std::string gridText() {  // '.' for a cell without a value
+        std::string out;
+        const int n = grid().gridModel().rowCount();
+        for (int b = 0; b < n * n; ++b) {
+            const CellView& v = view(b / n, b % n);
+            out += v.text.empty() || v.candidates != 0 ? '.' : v.text[0];
+        }
+        return out;
+    }
+    void chooseSize(int index) { click(column().frsize->option(index)); }
     // A real double click in the middle of cell (r, c).
-    void doubleClickCell(int r, int c);
-    // Picks `index` from the language list.
-    void chooseLanguage(int index);
-    // The texts of the boxes shown since the last call, and forgets them.
-    QStringList takeBoxTexts();
+    void doubleClickCell(int r, int c) {
+        const QPoint at = grid().visualRect(grid().model()->index(r, c)).center();
+        QTest::mouseClick(grid().viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(grid().viewport(), Qt::LeftButton, {}, at);
+    }
 };
 
-// The colour a push button is painted in: the phase highlight or the normal colour.
-QColor buttonColour(QPushButton* button);
+// Runs `handle` on the next modal dialog once it is shown; gives up after five seconds without one.
+inline void whenDialogOpens(std::function<void(QDialog&)> handle, int tries = 500) {
+    QTimer::singleShot(10, [handle, tries] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            handle(*dialog);
+        } else if (tries > 0) {
+            whenDialogOpens(handle, tries - 1);
+        }
+    });
+}
 
 }  // namespace velmora::ui::test

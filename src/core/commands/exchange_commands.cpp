@@ -1,6 +1,7 @@
 #include "commands/exchange_commands.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "commands/candidate_options.h"
 #include "commands/save_commands.h"
@@ -146,11 +147,16 @@ bool openPuzzleFile(Workbench& wb, const std::filesystem::path& path) {
         return false;
     }
     const std::string_view bytes = file.bytes;
-    const std::string_view first = bytes.substr(
-        bytes.find_first_not_of(" \t\r\n") == bytes.npos ? 0 : bytes.find_first_not_of(" \t\r\n"));
-    if (!first.empty() && first.size() > 1 && first[1] == ',' &&
-        std::string_view("!+-=").find(first[0]) != std::string_view::npos)
-        return loadPuzzleText(wb, bytes, pathText(path));
+    // A save file by its name, or by its first line: the reader of save files says what is wrong
+    // with a damaged one.
+    std::string extension = path.extension().string();
+    for (char& c : extension)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const std::size_t start = std::min(bytes.find_first_not_of(" \t\r\n"), bytes.size());
+    const std::string_view first = bytes.substr(start);
+    const bool saveLine = first.size() > 1 && first[1] == ',' &&
+                          std::string_view("!+-=").find(first[0]) != std::string_view::npos;
+    if (extension == ".svl" || saveLine) return loadPuzzleText(wb, bytes, pathText(path));
     return openPuzzleText(wb, bytes, formatFromExtension(path.extension().string()));
 }
 

@@ -243,10 +243,10 @@ void GridControl::loadKeypress(int keyAscii) {
     // While the solution is entered the givens stand: nothing typed changes them.
     const bool locked = !fc_->Initial && cell.Original && cell.Sure;
     const int element = elementOf(keyAscii);
-    // A blank of a typed-in puzzle: '.', Space, or a '0' that is no element.
-    const bool blank =
-        element == 0 && (keyAscii == '.' || keyAscii == kKeySpace || keyAscii == '0');
-    if (keyAscii == kKeyBackspace || blank) {
+    // A blank of a typed-in puzzle: '.', or a '0' that is no element. Space and Backspace
+    // empty the cell and stay.
+    const bool blank = element == 0 && (keyAscii == '.' || keyAscii == '0');
+    if (keyAscii == kKeyBackspace || keyAscii == kKeySpace || blank) {
         // A blank passes over a given that stands, as one typed over a newspaper grid would.
         if (locked) {
             if (blank) {

@@ -106,13 +106,13 @@ constexpr ControlTexts kGerman[] = {
     {"cbExit", "Schliessen", "Beendet das Programm"},
     {kWindowTitleControl, kGermanTitle, std::nullopt},
     {"lblanguage", "Sprachauswahl", std::nullopt},
+    {"lbshowelims", "Zeige Hilfszeichen",
+     "Bei gesetztem Haken werden die Auswahlmoeglichkeiten der Zelle gezeigt"},
     {"cbExplain", "Erklären",
      "Erklärt den nächsten Schritt - nochmals klicken zeigt ihn im Gitter, ein drittes Mal führt "
      "ihn aus"},
     {"cbCheck", "Prüfen",
      "Prüft das Puzzle - wie viele Lösungen es hat, mögliche Tippfehler und eigene falsche Werte"},
-    {"lbshowelims", "Zeige Hilfszeichen",
-     "Bei gesetztem Haken werden die Auswahlmoeglichkeiten der Zelle gezeigt"},
 };
 
 // French keeps the English Redo tool tip and the English title.

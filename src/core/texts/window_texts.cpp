@@ -137,8 +137,8 @@ constexpr std::array<CellWords, 3> kCellWords{{
 
 constexpr std::array<std::string_view, 3> kGridKeys{
     "1-9, 0, A-Z (the puzzle's characters): enter the value and move on\n"
-    ". or Space (and 0 where it is no character of the puzzle): empty the cell and move on\n"
-    "Backspace: empty the cell\n"
+    ". (and 0 where it is no character of the puzzle): empty the cell and move on\n"
+    "Space, Backspace: empty the cell\n"
     "Enter: to the start of the next row\n"
     "Arrow keys: move; Left and Right go on into the previous or next row\n"
     "Home, End: start or end of the row; Ctrl+Home, Ctrl+End: first or last cell\n"
@@ -147,8 +147,8 @@ constexpr std::array<std::string_view, 3> kGridKeys{
     "Double click: edit the pencil marks of the cell\n"
     "Tab, Shift+Tab: on to the buttons and options, and back",
     "1-9, 0, A-Z (die Zeichen des Puzzles): Wert eintragen und weiter\n"
-    ". oder Leertaste (und 0, wo sie kein Zeichen des Puzzles ist): Zelle leeren und weiter\n"
-    "Rücktaste: Zelle leeren\n"
+    ". (und 0, wo sie kein Zeichen des Puzzles ist): Zelle leeren und weiter\n"
+    "Leertaste, Rücktaste: Zelle leeren\n"
     "Eingabetaste: an den Anfang der nächsten Zeile\n"
     "Pfeiltasten: bewegen; links und rechts geht es in der vorigen oder nächsten Zeile weiter\n"
     "Pos1, Ende: Anfang oder Ende der Zeile; Strg+Pos1, Strg+Ende: erste oder letzte Zelle\n"
@@ -157,8 +157,8 @@ constexpr std::array<std::string_view, 3> kGridKeys{
     "Doppelklick: Hilfsziffern der Zelle bearbeiten\n"
     "Tab, Umschalt+Tab: weiter zu den Tasten und Optionen, und zurück",
     "1-9, 0, A-Z (les caractères du puzzle) : entrer la valeur et avancer\n"
-    ". ou Espace (et 0 s'il n'est pas un caractère du puzzle) : vider la case et avancer\n"
-    "Retour arrière : vider la case\n"
+    ". (et 0 s'il n'est pas un caractère du puzzle) : vider la case et avancer\n"
+    "Espace, Retour arrière : vider la case\n"
     "Entrée : au début de la ligne suivante\n"
     "Flèches : se déplacer ; gauche et droite continuent sur la ligne précédente ou suivante\n"
     "Début, Fin : début ou fin de la ligne ; Ctrl+Début, Ctrl+Fin : première ou dernière case\n"

@@ -31,7 +31,7 @@ TEST(Check, AProperPuzzleWithWrongValuesShownOnTheSecondPress) {
     for (int cell = 0; cell < 81 && (right < 0 || wrong < 0); ++cell) {
         if (sample.puzzle[static_cast<std::size_t>(cell)] != '.') continue;
         const char answer = sample.solution[static_cast<std::size_t>(cell)];
-        b.at(cell / 9, cell % 9);
+        b.moveTo(cell / 9, cell % 9);
         if (right < 0) {
             b.type(std::string(1, answer));
             right = cell;

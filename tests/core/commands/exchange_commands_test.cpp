@@ -71,10 +71,10 @@ TEST(OpenFile, ReadsSaveFilesAndExchangeFormatsAlike) {
     const test::TempFolder folder;
     const test::SamplePuzzle sample = test::loadSamples("singles-2x4.txt").at(0);
     const ExchangePuzzle p = readPuzzles(sample.puzzle).puzzles[0];
-    test::writeBytes(folder.path() / "p.ss", writeBordered(p));
-    ASSERT_TRUE(openPuzzleFile(*b.wb, folder.path() / "p.ss"));
+    test::writeBytes(folder.path / "p.ss", writeBordered(p));
+    ASSERT_TRUE(openPuzzleFile(*b.wb, folder.path / "p.ss"));
     EXPECT_EQ(b.gridText(), sample.puzzle);
-    EXPECT_FALSE(openPuzzleFile(*b.wb, folder.path() / "missing.sdk"));
+    EXPECT_FALSE(openPuzzleFile(*b.wb, folder.path / "missing.sdk"));
     EXPECT_NE(b.messages.shown.back().find("cannot open"), std::string::npos);
 }
 

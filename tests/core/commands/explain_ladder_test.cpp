@@ -82,7 +82,7 @@ TEST(ExplainLadder, AnyChangeToTheGridStartsAgain) {
     // The user types a value somewhere: the highlight and the words go, the ladder restarts.
     for (int cell = 0; cell < 81; ++cell) {
         if (b.cells().getcellBigindex(cell).Sure) continue;
-        b.at(cell / 9, cell % 9);
+        b.moveTo(cell / 9, cell % 9);
         b.type("1");
         break;
     }
@@ -107,7 +107,7 @@ TEST(ExplainLadder, ReportsConflictsInsteadOfAStep) {
 
 TEST(ExplainLadder, PressingAloneFinishesGeneratedPuzzles) {
     for (const BoxShape shape : {BoxShape{3, 3}, BoxShape{3, 4}, BoxShape{3, 6}}) {
-        test::DrawnBench b(shape.rows, shape.cols, 5);
+        test::DrawnBench b(shape.rows, shape.cols);
         b.settings.difficultyValue = 100;
         cbGenerate_Click(*b.wb);
         const int cells = shape.cellCount();

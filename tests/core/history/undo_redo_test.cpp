@@ -1,101 +1,110 @@
-// Undo and Redo of hand-made cell changes, in the orders that can go wrong. (Long random
-// sequences are the undo property test's.)
+// Undo and Redo of hand-made cell changes: the orders that can go wrong, the stack's bound, and
+// the property that k Undos give back exactly the grid before k random changes.
 #include <gtest/gtest.h>
 
-#include "support/puzzle_fixture.h"
+#include "bench.h"
+#include "elimination/candidates.h"
 
 namespace velmora::test {
 namespace {
 
 // A change by hand: the cell records itself first, as keyboard entry does.
-void type(Bench& bench, int bigindex, int value) {
-    scell& cell = bench.cells().getcellBigindex(bigindex);
-    cell.scPush();
-    cell.putEntered(value);
-    bench.cells().resetPossibilities();
+void type(Bench& bench, int r, int c, int value) {
+    bench.cell(r, c).scPush();
+    bench.cell(r, c).putEntered(value);
+    resetPossibilities(bench.cells());
 }
 
-int valueAt(Bench& bench, int bigindex) {
-    const scell& cell = bench.cells().getcellBigindex(bigindex);
-    return cell.Sure ? cell.Trying : 0;
-}
-
-TEST(UndoRedo, ANewPuzzleStartsWithBothButtonsDisabled) {
+TEST(UndoRedo, GoInReverseOrderPuttingTheCursorOnTheCell) {
     Bench bench;
-    type(bench, 0, 1);
-    bench.undo.redoEnabled = true;
-    bench.wb->newPuzzle();
-    EXPECT_EQ(bench.history().undoCount(), 0);
-    EXPECT_FALSE(bench.undo.undoEnabled);
-    EXPECT_FALSE(bench.undo.redoEnabled);
-}
-
-TEST(UndoRedo, UndoAndRedoGoInReverseOrderMovingTheCursor) {
-    Bench bench;
-    type(bench, 0, 1);
-    type(bench, 10, 2);
-    type(bench, 20, 3);
-    for (const int b : {20, 10, 0}) {
+    const std::pair<int, int> cells[] = {{0, 1}, {2, 7}, {8, 3}};
+    const auto check = [&](int i, int value) {
+        EXPECT_EQ(bench.cell(cells[i].first, cells[i].second).Trying, value);
+        EXPECT_EQ(std::pair(bench.grid.cursorRow, bench.grid.cursorCol), cells[i]);
+    };
+    for (int i = 0; i < 3; ++i)
+        type(bench, cells[i].first, cells[i].second, i + 1);
+    for (int i = 2; i >= 0; --i) {
         bench.history().unDo();
-        EXPECT_EQ(valueAt(bench, b), 0);
-        EXPECT_EQ(bench.grid.cursorRow * 9 + bench.grid.cursorCol, b);
+        check(i, 0);
+        EXPECT_TRUE(bench.undo.redoEnabled);
     }
-    EXPECT_EQ(bench.history().redoCount(), 3);
-    for (const int b : {0, 10, 20}) {
+    EXPECT_FALSE(bench.undo.undoEnabled);
+    for (int i = 0; i < 3; ++i) {
         bench.history().reDo();
-        EXPECT_EQ(valueAt(bench, b), b / 10 + 1);
-        EXPECT_EQ(bench.grid.cursorRow * 9 + bench.grid.cursorCol, b);
+        check(i, i + 1);
     }
-}
-
-TEST(UndoRedo, RedoAfterANewChangeKeepsBothChanges) {
-    Bench bench;
-    type(bench, 0, 1);
-    bench.history().unDo();
-    type(bench, 80, 9);
-    EXPECT_TRUE(bench.undo.redoEnabled);
-    bench.history().reDo();
-    EXPECT_EQ(valueAt(bench, 0), 1);
-    EXPECT_EQ(valueAt(bench, 80), 9);
-    EXPECT_EQ(bench.history().undoCount(), 2);
     EXPECT_FALSE(bench.undo.redoEnabled);
-
-    // Undoing both now takes back the redone change first, then the new one.
+    // A new change keeps what is left to redo, and Undo then takes the redone change first.
     bench.history().unDo();
-    EXPECT_EQ(valueAt(bench, 0), 0);
-    EXPECT_EQ(valueAt(bench, 80), 9);
+    type(bench, 4, 4, 9);
+    bench.history().reDo();
+    EXPECT_EQ(bench.history().undoCount(), 4);
     bench.history().unDo();
-    EXPECT_EQ(valueAt(bench, 80), 0);
+    EXPECT_EQ(bench.cell(8, 3).Trying + bench.cell(4, 4).Trying, 9);
 }
 
-TEST(UndoRedo, AFullStackDropsItsOldestEntry) {
+TEST(UndoRedo, AFullStackDropsItsOldestEntryAndAStaleEntryIsDropped) {
     Bench bench(2, 2);
-    FormControl& fc = bench.history();
-    scell& cell = bench.cells().getcellBigindex(0);
-    // Entry k holds value (k % 4) + 1, so the oldest entries are recognisable.
-    for (int k = 0; k < FormControl::kMaxEntries + 2; ++k) {
+    scell& cell = bench.at(0);
+    for (int k = 0; k < FormControl::kMaxEntries + 2; ++k) {  // entry k holds (k % 4) + 1
         cell.putEntered(k % 4 + 1);
         cell.scPush();
     }
-    EXPECT_EQ(fc.undoCount(), FormControl::kMaxEntries);
-    while (fc.undoCount() > 0)
-        fc.unDo();
-    // Entries 0 and 1 went; entry 2 is now the oldest.
-    EXPECT_EQ(valueAt(bench, 0), 3);
-    EXPECT_EQ(fc.redoCount(), FormControl::kMaxEntries);
+    EXPECT_EQ(bench.history().undoCount(), FormControl::kMaxEntries);
+    while (bench.history().undoCount() > 0)
+        bench.history().unDo();
+    EXPECT_EQ(cell.Trying, 3);  // entries 0 and 1 went
+    Bench big;  // an entry from a bigger grid that has been replaced has no cell here
+    type(big, 8, 6, 9);
+    big.settings.sizeOption = 2;
+    big.wb->buildPuzzle();
+    big.history().unDo();
+    EXPECT_EQ(big.history().undoCount() + big.history().redoCount(), 0);
+    EXPECT_EQ(big.grid.cursorRow, 0);
 }
 
-TEST(UndoRedo, AnEntryFromABiggerGridIsDroppedNotWritten) {
-    Bench bench(3, 3);
-    type(bench, 80, 9);
-    bench.settings.sizeOption = 2;
-    bench.wb->buildPuzzle();  // a 4x4 grid, the history not emptied
-    ASSERT_EQ(bench.cells().dim(), 4);
-    bench.grid.cursorRow = bench.grid.cursorCol = 0;
-    bench.history().unDo();
-    EXPECT_EQ(bench.history().undoCount(), 0);
-    EXPECT_EQ(bench.history().redoCount(), 0);
-    EXPECT_EQ(bench.grid.cursorRow, 0);
+TEST(UndoRedoProperty, KUndosRestoreAndKRedosReplayEveryCellExactly) {
+    for (const BoxShape shape : kBoxShapes) {
+        SCOPED_TRACE(shapeName(shape));
+        Bench bench(shape.rows, shape.cols, 31);
+        const int n = shape.n();
+        Rng rng(700 + static_cast<std::uint64_t>(n));
+        for (int i = 0; i < 20; ++i) {
+            bench.pc().manualPencilMarks = false;
+            std::vector<int> givens = randomGrid(shape, rng);
+            for (int& v : givens)
+                v = chance(rng, 0.4) ? v : 0;
+            bench.enterGivens(givens);
+            // Hand-made pencil marks are the cells' own, and must come back too.
+            bench.pc().manualPencilMarks = chance(rng, 0.5);
+            bench.history().resetUndoStack();
+            const auto before = bench.states();
+            const int k = 1 + below(rng, 25);
+            for (int e = 0; e < k; ++e) {
+                scell& cell = bench.at(below(rng, n * n));
+                cell.scPush();
+                const int change = below(rng, 3);
+                if (change == 0) {
+                    cell.Clear();
+                } else if (change == 1 || !bench.pc().manualPencilMarks) {
+                    cell.putEntered(1 + below(rng, n));
+                } else {
+                    cell.Sure = cell.Original = cell.Entered = false;
+                    cell.bPoss = static_cast<std::uint32_t>(rng()) & allCandidates(n);
+                    cell.recountPossibilities();
+                }
+                resetPossibilities(bench.cells());
+            }
+            const auto after = bench.states();
+            for (int e = 0; e < k; ++e)
+                bench.history().unDo();
+            ASSERT_EQ(bench.states(), before) << "case " << i;
+            for (int e = 0; e < k; ++e)
+                bench.history().reDo();
+            ASSERT_EQ(bench.states(), after) << "case " << i;
+        }
+    }
 }
 
 }  // namespace

@@ -75,10 +75,10 @@ TEST(DigitHighlightTest, ClicksAndKeysTurnItOnAndOff) {
     EXPECT_EQ(b.surface.beeps, beeps) << "Escape that ends a highlight is no refused key";
     b.control.highlightKey('X');
     EXPECT_EQ(b.surface.beeps, beeps + 1);
-    b.at(0, 4);
+    b.moveTo(0, 4);
     b.control.highlightCurrentValue();
     EXPECT_EQ(b.control.highlightedDigit(), 5);
-    b.at(0, 0);
+    b.moveTo(0, 0);
     b.control.highlightCurrentValue();
     EXPECT_EQ(b.control.highlightedDigit(), 0);
 }
@@ -86,13 +86,13 @@ TEST(DigitHighlightTest, ClicksAndKeysTurnItOnAndOff) {
 TEST(DigitHighlightTest, AConflictKeepsItsVioletAndTypingKeepsTheHighlight) {
     HighlightBench b;
     b.control.toggleDigit(5);
-    b.at(0, 0);
+    b.moveTo(0, 0);
     b.type("5");  // a second 5 in row 0
     EXPECT_EQ(b.surface.cell(0, 0).format.back, b.pc().cBackevenInvalidSquare);
     EXPECT_EQ(b.control.highlightedDigit(), 5);
-    b.at(0, 0);
+    b.moveTo(0, 0);
     b.type(std::string(1, static_cast<char>(kKeyBackspace)));
-    b.at(1, 1);
+    b.moveTo(1, 1);
     b.type("5");
     EXPECT_EQ(b.surface.cell(1, 1).format.back, kDigitBackEven) << "a new 5 is highlighted too";
 }

@@ -27,7 +27,7 @@ TEST(KeyboardEntryTest, SpaceAndAZeroThatIsNoElementAreBlanksToo) {
     b.type("1 2 0 3");
     EXPECT_EQ(b.gridText().substr(0, 8), "1.2...3.");
     EXPECT_EQ(b.surface.at, (GridCursor{0, 7}));
-    b.at(0, 0);
+    b.moveTo(0, 0);
     b.type(".");
     EXPECT_EQ(b.gridText().substr(0, 3), "..2") << "a blank clears a value";
     // Where 0 is an element (16x16) it is a value.
@@ -42,11 +42,11 @@ TEST(KeyboardEntryTest, BlanksOverOpenCellsRecordNothingAndPassOverGivensInSolut
     EXPECT_EQ(b.history().undoCount(), 0);
     b.type("4");
     b.history().Initial = false;
-    b.at(0, 3);
+    b.moveTo(0, 3);
     b.type(".7");
     EXPECT_EQ(b.gridText().substr(3, 2), "47") << "the given stands, the blank moved on";
     EXPECT_EQ(b.surface.beeps, 0);
-    b.at(0, 3);
+    b.moveTo(0, 3);
     b.type(std::string(1, static_cast<char>(kKeyBackspace)));
     EXPECT_EQ(b.surface.beeps, 1) << "Backspace cannot clear a given";
 }
@@ -55,7 +55,7 @@ TEST(KeyboardEntryTest, CursorKeysWrapAtRowEndsAndJumpToEnds) {
     for (const auto& [rows, cols] : {std::pair{3, 3}, std::pair{3, 6}}) {
         DrawnBench b(rows, cols);
         const int e = rows * cols - 1;  // the last row and column
-        b.at(0, e);
+        b.moveTo(0, e);
         // Each move from where the previous one left the cursor; edges hold it.
         const std::pair<CursorMove, GridCursor> moves[] = {
             {CursorMove::Right, {1, 0}},    {CursorMove::Left, {0, e}},
@@ -85,7 +85,7 @@ TEST(KeyboardEntryTest, APencilMarkKeyTogglesOneCandidateAsOneUndoableChange) {
     b.history().unDo();
     EXPECT_EQ(b.cell(2, 3).bPoss, before ^ candidateBit(6));
     // A cell with a value has no pencil marks to toggle.
-    b.at(4, 4);
+    b.moveTo(4, 4);
     b.type("9");
     EXPECT_FALSE(togglePencilMark(*b.wb, 4, 4, '1'));
 }

@@ -14,11 +14,11 @@ const std::string kPuzzle =
 
 TEST(SessionKeepingTest, EverythingOfThePuzzleComesBackInSolutionMode) {
     TempFolder folder;
-    const auto file = folder.path() / "data" / std::string(kSessionFileName);
+    const auto file = folder.path / "data" / std::string(kSessionFileName);
     DrawnBench first(2, 3);
     first.enterGivens("1....." + std::string(30, '.'));
     first.history().Initial = false;
-    first.at(1, 0);
+    first.moveTo(1, 0);
     first.type("3");
     first.pc().manualPencilMarks = true;
     first.cell(5, 5).bPoss = candidateBit(1) | candidateBit(4);
@@ -45,12 +45,12 @@ TEST(SessionKeepingTest, MissingOrDamagedFilesChangeNothingAndSayNothing) {
     Bench b;
     b.enterGivens(kPuzzle);
     const std::string before = b.gridText();
-    EXPECT_FALSE(restoreSession(*b.wb, folder.path() / "none.svl"));
+    EXPECT_FALSE(restoreSession(*b.wb, folder.path / "none.svl"));
     for (const std::string& bytes :
          {std::string("garbage\r\n"), std::string("!,Sudoku\r\n-,nCols,3\r\n-,nscells,81\r\n"),
           std::string(2 * 1024 * 1024, 'x')}) {
-        writeBytes(folder.path() / "bad.svl", bytes);
-        EXPECT_FALSE(restoreSession(*b.wb, folder.path() / "bad.svl"));
+        writeBytes(folder.path / "bad.svl", bytes);
+        EXPECT_FALSE(restoreSession(*b.wb, folder.path / "bad.svl"));
     }
     EXPECT_EQ(b.gridText(), before);
     EXPECT_TRUE(b.messages.shown.empty());
