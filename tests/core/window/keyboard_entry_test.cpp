@@ -22,14 +22,18 @@ TEST(KeyboardEntryTest, ANewspaperPuzzleTypesInWithDotsForBlanks) {
     }
 }
 
-TEST(KeyboardEntryTest, SpaceAndAZeroThatIsNoElementAreBlanksToo) {
+TEST(KeyboardEntryTest, AZeroThatIsNoElementIsABlankAndSpaceEmptiesInPlace) {
     DrawnBench b;
-    b.type("1 2 0 3");
-    EXPECT_EQ(b.gridText().substr(0, 8), "1.2...3.");
-    EXPECT_EQ(b.surface.at, (GridCursor{0, 7}));
+    b.type("1.20.3");
+    EXPECT_EQ(b.gridText().substr(0, 7), "1.2..3.");
+    EXPECT_EQ(b.surface.at, (GridCursor{0, 6}));
+    b.moveTo(0, 2);
+    b.type(" ");
+    EXPECT_EQ(b.gridText().substr(0, 3), "1..");
+    EXPECT_EQ(b.surface.at, (GridCursor{0, 2})) << "Space empties and stays";
     b.moveTo(0, 0);
     b.type(".");
-    EXPECT_EQ(b.gridText().substr(0, 3), "..2") << "a blank clears a value";
+    EXPECT_EQ(b.gridText().substr(0, 3), "...") << "a blank clears a value";
     // Where 0 is an element (16x16) it is a value.
     DrawnBench big(4, 4);
     big.type("0");
