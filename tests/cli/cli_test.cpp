@@ -211,5 +211,52 @@ TEST(SaveFiles, AreReadWrittenAndRefusedAsTheWindowDoes) {
                     HasSubstr(dir / "huge.txt" + " is larger than 1024 KiB"));
 }
 
+TEST(ReadingVerbs, ExplainRateCheckAndConvertReadEveryFormat) {
+    const SamplePuzzle guessing = loadSamples("guessing-3x3.txt").at(0);
+    const SamplePuzzle twelve = loadSamples("singles-3x4.txt").at(0);
+    std::string typo = guessing.puzzle;
+    typo[5] = '9';  // r1c6 is 8: no solution
+    const std::string bordered = run({"convert", "--to", "bordered"}, kPuzzle).out;
+    const std::string pm = run({"convert", "--to", "pm"}, kPuzzle).out;
+    const std::string clash = "5.......5" + std::string(72, '.') + "\n";
+    check({
+        {{"solve"}, bordered, 0, kSolved},
+        {{"solve"}, pm, 0, kSolved},
+        {{"solve"}, "3x4:" + twelve.puzzle + "\n", 0, twelve.solution + "\tsolved\n"},
+        {{"solve"}, twelve.puzzle + "\n", 1, "error\n", "3x4 or 2x6"},
+        {{"solve", "--box", "3x4"}, twelve.puzzle + "\n", 0, twelve.solution + "\tsolved\n"},
+        {{"check"}, guessing.puzzle + "\n", 0, "unique\t1\t" + guessing.solution + "\t-\n"},
+        {{"check", "--limit", "5"},
+         std::string(81, '.'),
+         0,
+         MatchesRegex("multiple\t5\\+\t.*\t-\n")},
+        {{"check"}, typo + "\n", 0, MatchesRegex("none\t0\t-\t.*r1c6=8.*\n")},
+        {{"check"}, clash, 0, "invalid\t0\t-\t-\n"},
+        {{"check", "--limit", "1"}, kPuzzle, 2, "", "--limit wants"},
+        {{"rate"}, kPuzzle, 0, MatchesRegex("easy\t[0-9]+\t(naked|hidden)-single\t[0-9]+\n")},
+        {{"rate"}, guessing.puzzle + "\n", 0, MatchesRegex("beyond\t[0-9]+\t.*\n")},
+        {{"explain", "--format", "tsv"}, kPuzzle, 0, EndsWith("RESULT\tsolved\n\n")},
+        {{"explain", "--format", "tsv"}, clash, 0, "RESULT\tinvalid\n\n"},
+        {{"explain", "--lang", "de"}, guessing.puzzle + "\n", 0, HasSubstr("Raten")},
+        {{"explain", "--lang", "xx"}, kPuzzle, 2, "", "--lang wants en, de or fr"},
+        {{"convert", "--to", "tagged"}, twelve.puzzle + "\n", 1, "error\n", "3x4 or 2x6"},
+        {{"convert", "--to", "nonsense"}, kPuzzle, 2, "", "--to wants"},
+    });
+    // Each writable format read back gives the same puzzle (a candidate line's single
+    // candidates are givens only when asked).
+    for (const char* format : {"line", "tagged", "grid", "bordered", "pm"})
+        EXPECT_EQ(run({"solve"}, run({"convert", "--to", format}, kPuzzle).out).out, kSolved)
+            << format;
+    EXPECT_EQ(
+        run({"solve", "--singles-as-givens"}, run({"convert", "--to", "candidates"}, kPuzzle).out)
+            .out,
+        kSolved);
+    // --level keeps generating until the level comes.
+    const Outcome medium =
+        run({"generate", "--level", "medium", "--difficulty", "100", "--seed", "4"});
+    EXPECT_THAT(run({"rate"}, medium.out).out, ::testing::StartsWith("medium\t"));
+    EXPECT_EQ(run({"generate", "--box", "2x2", "--level", "hard", "--seed", "1"}).status, 1);
+}
+
 }  // namespace
 }  // namespace velmora::test
