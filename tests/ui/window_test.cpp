@@ -4,11 +4,14 @@
 // has ink in its own place, the grid picture shows what the screen shows, and the page carries
 // it at its margin as text.
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -130,6 +133,34 @@ class WindowTest : public QObject {
         h.wb().statusBar().setPanelText(Panel::Result, "before");
         h.typeAt(2, 2, "x");
         QCOMPARE(h.panel(2), QString("Ready .."));  // the outcome display runs after every key
+    }
+
+    void pasteCopyAndDropGoThroughTheClipboardAndTheWindow() {
+        FormHarness h;
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        const std::string eight = loadSamples("singles-2x4.txt").at(0).puzzle;
+        clipboard->setText(QString::fromStdString("2x4:" + eight));
+        QTest::keyClick(&h.grid(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(h.gridText(), eight);
+        QCOMPARE(h.wb().pc().nDim, 8);
+        QVERIFY(h.column().frsize->option(5)->isChecked());
+        clipboard->setText("not a puzzle at all");
+        QTest::keyClick(&h.grid(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(h.boxes.size(), 1);  // says why, and changes nothing
+        QCOMPARE(h.gridText(), eight);
+        QTest::keyClick(&h.grid(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(clipboard->text().toStdString(), eight + "\n");
+        QVERIFY(clipboard->mimeData()->hasFormat(MainForm::kPencilMarksMime));
+        // A dropped text opens as Paste does.
+        const std::string nine = loadSamples("singles-3x3.txt").at(0).puzzle;
+        QMimeData dropped;
+        dropped.setText(QString::fromStdString(nine));
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &dropped, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(&h.form, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &dropped, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(&h.form, &drop);
+        QCOMPARE(h.gridText(), nine);
     }
 
     void aPencilMarkBoxThatRefusesToLetGoHoldsTheCommandsBack() {
