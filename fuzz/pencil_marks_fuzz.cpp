@@ -34,16 +34,28 @@ CellState stateOf(const velmora::scell& c) {
 }
 
 // The candidates `text` asks for, found independently of the editor: nothing for a text with a
-// byte that is no element (blanks aside; non-ASCII bytes never are).
-std::optional<std::uint32_t> expectedMarks(std::string_view text, const std::string& elements) {
+// character that is no element (blanks aside). Typed text is UTF-8 and the elements are Latin-1,
+// so only ASCII and the two-byte forms of U+0080..U+00FF can name an element.
+std::optional<std::uint32_t> expectedMarks(std::string_view text, const std::string& elements,
+                                           int n) {
     std::uint32_t marks = 0;
-    for (const char c : text) {
-        if (c == ' ') continue;
-        const auto b = static_cast<unsigned char>(c);
-        const char upper = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-        const std::size_t p = b < 0x80 ? elements.find(upper) : std::string::npos;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        unsigned code = b;
+        if (b >= 0x80) {
+            const bool twoByte = (b == 0xC2 || b == 0xC3) && i + 1 < text.size() &&
+                                 (static_cast<unsigned char>(text[i + 1]) & 0xC0U) == 0x80U;
+            if (!twoByte) return std::nullopt;
+            code = ((b & 0x1FU) << 6U) | (static_cast<unsigned char>(text[++i]) & 0x3FU);
+        }
+        if (code == ' ') continue;
+        const bool small =
+            (code >= 'a' && code <= 'z') || (code >= 0xE0 && code <= 0xFE && code != 0xF7);
+        const char upper =
+            static_cast<char>(static_cast<unsigned char>(small ? code - 0x20 : code));
+        const std::size_t p = elements.find(upper);
         if (p == std::string::npos) return std::nullopt;
-        marks |= velmora::candidateBit(static_cast<int>(p));
+        if (p < static_cast<std::size_t>(n)) marks |= velmora::candidateBit(static_cast<int>(p));
     }
     return marks;
 }
@@ -84,7 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int messagesBefore = bench.messages.shown;
 
     const bool applied = velmora::applyPencilMarkText(wb, row, col, text);
-    const auto expected = expectedMarks(text, pc.sElements.substr(0, static_cast<std::size_t>(n)));
+    const auto expected = expectedMarks(text, pc.sElements, n);
     require(applied == expected.has_value(), "the editor and the element characters disagree");
     if (!applied) {
         require(bench.messages.shown == messagesBefore + 1, "a refused text gave no message");
