@@ -7,8 +7,8 @@
 // blank lines and lines starting with '#' are skipped. The box defaults to 3x3.
 #include <array>
 #include <cstdio>
-#include <iostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "exact/exact_solver.h"
@@ -23,13 +23,23 @@ int main(int argc, char** argv) {
         valueOf[static_cast<unsigned char>(velmora::kDefaultElements[v - 1])] = v;
     }
     const auto cells = static_cast<std::size_t>(shape.cellCount());
+    // All of standard input at once: reading line by line through iostreams would cost a good part
+    // of a count.
+    std::string input;
+    std::array<char, 1 << 16> chunk;
+    for (std::size_t got; (got = std::fread(chunk.data(), 1, chunk.size(), stdin)) > 0;) {
+        input.append(chunk.data(), got);
+    }
     std::vector<int> givens(cells);
     std::size_t counts[3] = {0, 0, 0};
-    std::string line;
-    while (std::getline(std::cin, line)) {
+    for (std::size_t start = 0; start < input.size();) {
+        std::size_t end = input.find('\n', start);
+        if (end == std::string::npos) end = input.size();
+        const std::string_view line(input.data() + start, end - start);
+        start = end + 1;
         if (line.empty() || line[0] == '#') continue;
         if (line.size() < cells) {
-            std::fprintf(stderr, "short line: %s\n", line.c_str());
+            std::fprintf(stderr, "short line: %.*s\n", static_cast<int>(line.size()), line.data());
             return 1;
         }
         for (std::size_t at = 0; at < cells; ++at) {
