@@ -22,10 +22,12 @@ constexpr std::uint32_t kDown = 1u | 1u << 3 | 1u << 6;
 
 // Where value v's word of band b lies in a level, and its bit in the masks of changed words.
 constexpr std::size_t slot(int v, int b) {
-    return static_cast<std::size_t>(3 * v + b);
+    return static_cast<std::size_t>(4 * v + b);
 }
-constexpr std::size_t kPlaced = 27;   // three words: the placed cells of each band
-constexpr std::size_t kPending = 30;  // the words changed since they were last followed up
+// A set of value words, bit slot(v, b) for each.
+using Words = std::uint64_t;
+constexpr Words kAllWords = 0x777777777u;
+constexpr std::size_t kPlaced = 36;  // three words: the placed cells of each band
 
 enum class State { kOpen, kSolved, kContradiction };
 
@@ -113,7 +115,7 @@ inline std::uint32_t lastInRow(std::uint32_t word) {
 // Follows up a change of value v's word of band b: mini-rows off every one-to-one way of rows
 // to boxes go, and each row of the band left with one cell gets v there: its column leaves v's
 // other bands and the cell leaves the other values. False when no way is left.
-inline bool updateWord(std::uint32_t* g, int v, int b, std::uint32_t& pending) {
+inline bool updateWord(std::uint32_t* g, int v, int b, Words& pending) {
     const std::size_t at = slot(v, b);
     std::uint32_t word = g[at];
     const std::uint32_t ways = kOneToOne[(word | word >> 9 | word >> 18) & 511u];
@@ -126,25 +128,25 @@ inline bool updateWord(std::uint32_t* g, int v, int b, std::uint32_t& pending) {
     }
     g[kPlaced + static_cast<std::size_t>(b)] |= fresh;
     const std::uint32_t columns = ((fresh | fresh >> 3 | fresh >> 6) & kRow0) * kDown;
-    std::uint32_t changed = 0;
+    Words changed = 0;
     unrolled<3>([&](auto c) {
         const std::uint32_t old = g[slot(v, c)];
         g[slot(v, c)] = old & ~columns;
-        changed |= static_cast<std::uint32_t>((old & columns) != 0) << slot(v, c);
+        changed |= Words{(old & columns) != 0} << slot(v, c);
     });
     unrolled<9>([&](auto u) {
         const std::uint32_t old = g[slot(u, b)];
         g[slot(u, b)] = old & ~fresh;
-        changed |= static_cast<std::uint32_t>((old & fresh) != 0) << slot(u, b);
+        changed |= Words{(old & fresh) != 0} << slot(u, b);
     });
     g[at] = word;
-    pending |= changed & ~(1u << at);
+    pending |= changed & ~(Words{1} << at);
     return true;
 }
 
 // Cells with one value left: that value's row of the band is cut down to the cell. False on a
 // cell with none.
-inline bool nakedSingles(std::uint32_t* g, std::uint32_t& pending) {
+inline bool nakedSingles(std::uint32_t* g, Words& pending) {
     bool ok = true;
     unrolled<3>([&](auto b) {
         std::uint32_t once = 0;
@@ -167,54 +169,81 @@ inline bool nakedSingles(std::uint32_t* g, std::uint32_t& pending) {
                 static_cast<int>((bit0 & x) != 0) | static_cast<int>((bit1 & x) != 0) << 1 |
                 static_cast<int>((bit2 & x) != 0) << 2 | static_cast<int>((bit3 & x) != 0) << 3;
             g[slot(v, b)] &= ~kRowOfBit[static_cast<std::size_t>(std::countr_zero(x))] | x;
-            pending |= 1u << slot(v, b);
+            pending |= Words{1} << slot(v, b);
             cells &= cells - 1;
         } while (cells != 0);
     });
     return ok;
 }
 
+// For the pattern of a stack's bands and columns (bit band * 3 + col) where a value may go, the
+// columns each band keeps, at bit col * 9 + band * 3: the band's word layout but for the
+// stack, rows standing for bands. 0 when no one-to-one way is left.
+constexpr std::array<std::uint32_t, 512> kStackKeeps = [] {
+    std::array<std::uint32_t, 512> keeps{};
+    for (std::size_t pattern = 0; pattern < 512; ++pattern) {
+        const std::uint32_t ways = kOneToOne[pattern];
+        keeps[pattern] = (ways & 0x49u) | (ways & 0x92u) << 8 | (ways & 0x124u) << 16;
+    }
+    return keeps;
+}();
+
 // For each stack: its three bands go to its three columns one to one, for every value. A band's
 // columns off every such way lose the value. False when a stack has no way for some value.
-inline bool stacks(std::uint32_t* g, std::uint32_t& pending) {
-    bool ok = true;
-    unrolled<9>([&](auto v) {
+inline bool stacks(std::uint32_t* g, unsigned values, Words& pending) {
+    for (; values != 0; values &= values - 1) {
+        const int v = std::countr_zero(values);
+        std::uint32_t* words = g + slot(v, 0);
         // Bit col * 9 + band * 3 + stack: the columns where v may go in each band.
         std::uint32_t f = 0;
         unrolled<3>([&](auto b) {
-            const std::uint32_t w = g[slot(v, b)];
+            const std::uint32_t w = words[b];
             f |= ((w | w >> 3 | w >> 6) & kRow0) << (3 * b);
         });
         std::uint32_t keep = 0;
+        bool ok = true;
         unrolled<3>([&](auto k) {
             const std::uint32_t y = f >> k & 0x1249249u;
-            const std::uint32_t ways = kOneToOne[(y | y >> 8 | y >> 16) & 511u];
-            ok &= ways != 0;
-            keep |= ((ways & 0x49u) | (ways & 0x92u) << 8 | (ways & 0x124u) << 16) << k;
+            const std::uint32_t keeps = kStackKeeps[(y | y >> 8 | y >> 16) & 511u];
+            ok &= keeps != 0;
+            keep |= keeps << k;
         });
+        if (!ok) return false;
+        Words changed = 0;
         unrolled<3>([&](auto b) {
-            const std::uint32_t old = g[slot(v, b)];
+            const std::uint32_t old = words[b];
             const std::uint32_t now = old & (keep >> (3 * b) & kRow0) * kDown;
-            g[slot(v, b)] = now;
-            pending |= static_cast<std::uint32_t>(old != now) << slot(v, b);
+            words[b] = now;
+            changed |= Words{old != now} << b;
         });
-    });
-    return ok;
+        pending |= changed << slot(v, 0);
+    }
+    return true;
 }
 
-State propagate(std::uint32_t* g, std::uint32_t pending) {
+State propagate(std::uint32_t* g, Words pending) {
+    // Words changed since the stacks were last looked at.
+    Words touched = 0;
     for (;;) {
         while (pending != 0) {
+            touched |= pending;
             const int at = std::countr_zero(pending);
             pending &= pending - 1;
-            const int v = at / 3;
-            const int b = at - 3 * v;
+            const int v = at >> 2;
+            const int b = at & 3;
             if (!updateWord(g, v, b, pending)) return State::kContradiction;
         }
         if (!nakedSingles(g, pending)) return State::kContradiction;
         if (pending != 0) continue;
         if ((g[kPlaced] & g[kPlaced + 1] & g[kPlaced + 2]) == kFull) return State::kSolved;
-        if (!stacks(g, pending)) return State::kContradiction;
+        // One bit per value: the values with a touched word.
+        Words any = (touched | touched >> 1 | touched >> 2) & 0x111111111u;
+        any = (any | any >> 3) & 0x0303030303u;
+        any = (any | any >> 6) & 0x000F000F000Fu;
+        any = (any | any >> 12) & 0x1000000FFu;
+        const auto values = static_cast<unsigned>((any | any >> 24) & 0x1FFu);
+        touched = 0;
+        if (!stacks(g, values, pending)) return State::kContradiction;
         if (pending == 0) return State::kOpen;
     }
 }
@@ -278,25 +307,32 @@ void writeSolution(const std::uint32_t* g, std::vector<int>& values) {
 }  // namespace
 
 bool BandSearch::load(std::span<const int> givens) {
-    // The givens of each value per band at [3 * value + band]; value 0 collects the empty cells,
-    // so that no cell needs a branch.
-    std::array<std::uint32_t, 30> given{};
+    // The givens of each value per band, at [3 * (value - 1) + band].
+    std::array<std::uint32_t, 27> given{};
+    // The cells that hold a given, listed without a branch per cell.
+    std::array<std::uint8_t, 82> listed;
+    std::size_t count = 0;
+    for (std::size_t cell = 0; cell < 81; ++cell) {
+        listed[count] = static_cast<std::uint8_t>(cell);
+        count += static_cast<std::size_t>(givens[cell] != 0);
+    }
     // Per value, the rows, columns and boxes that hold it (bits 0-8, 9-17, 18-26).
     std::array<std::uint32_t, 10> used{};
     std::uint32_t clash = 0;
-    for (std::size_t cell = 0; cell < 81; ++cell) {
+    for (std::size_t k = 0; k < count; ++k) {
+        const std::size_t cell = listed[k];
         const auto v = static_cast<std::size_t>(givens[cell]);
         const std::uint32_t units = kUnitsOfCell[cell];
-        clash |= used[v] & units & (0u - static_cast<std::uint32_t>(v != 0));
+        clash |= used[v] & units;
         used[v] |= units;
-        given[3 * v + cell / 27] |= 1u << kBitOfCell[cell];
+        given[3 * v - 3 + cell / 27] |= 1u << kBitOfCell[cell];
     }
     if (clash != 0) return false;
     std::array<std::uint32_t, 3> placed{};
-    unrolled<3>([&](auto b) { placed[b] = kFull & ~given[b]; });
+    unrolled<3>([&](auto b) { unrolled<9>([&](auto v) { placed[b] |= given[3 * v + b]; }); });
     // Each given's row, box and column lose its value, the other values lose its cell.
     for (int v = 0; v < 9; ++v) {
-        const std::uint32_t* mine = given.data() + 3 * v + 3;
+        const std::uint32_t* mine = given.data() + 3 * v;
         std::array<std::uint32_t, 3> columns{};
         unrolled<3>([&](auto b) {
             columns[b] = ((mine[b] | mine[b] >> 3 | mine[b] >> 6) & kRow0) * kDown;
@@ -311,15 +347,13 @@ bool BandSearch::load(std::span<const int> givens) {
         });
     }
     unrolled<3>([&](auto b) { stack_[kPlaced + b] = placed[b]; });
-    stack_[kPending] = kFull;
-    stack_[kPending + 1] = 0;
     return true;
 }
 
 void BandSearch::run(int limit, std::int64_t budget, SolutionCount& result, int tallyCell,
                      int* tally) {
     int level = 0;
-    State state = propagate(stack_, stack_[kPending]);
+    State state = propagate(stack_, kAllWords);
     for (;;) {
         std::uint32_t* g = at(level);
         if (state == State::kSolved) {
@@ -349,7 +383,7 @@ void BandSearch::run(int limit, std::int64_t budget, SolutionCount& result, int 
             std::memcpy(next, g, kStride * sizeof(std::uint32_t));
             ++level;
             next[slot(v, b)] &= ~kRowOfBit[static_cast<std::size_t>(bit)] | 1u << bit;
-            state = propagate(next, 1u << slot(v, b));
+            state = propagate(next, Words{1} << slot(v, b));
             continue;
         }
         if (level == 0) return;
@@ -357,7 +391,7 @@ void BandSearch::run(int limit, std::int64_t budget, SolutionCount& result, int 
         const std::uint8_t* record = branches_ + 3 * level;
         const std::size_t i = slot(record[1], record[0]);
         at(level)[i] &= ~(1u << record[2]);
-        state = propagate(at(level), 1u << i);
+        state = propagate(at(level), Words{1} << i);
     }
 }
 

@@ -18,7 +18,7 @@ namespace velmora::exact_detail {
 
 class BandSearch {
   public:
-    static constexpr std::size_t kStride = 32;
+    static constexpr std::size_t kStride = 40;
     static constexpr std::size_t kLevels = 82;
 
     // `stack` holds kLevels * kStride words, `branches` 3 * kLevels bytes.
