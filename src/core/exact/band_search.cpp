@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "exact/bit_count.h"
+
 namespace velmora::exact_detail {
 
 namespace {
@@ -250,14 +252,6 @@ State propagate(std::uint32_t* g, Words pending) {
 
 // The branch: an open cell with two values if there is one, else one with the fewest; and its
 // lowest value.
-// Bits set in x: std::popcount without a processor's own instruction calls a library function.
-constexpr int bitCount(std::uint64_t x) {
-    x -= x >> 1 & 0x5555555555555555u;
-    x = (x & 0x3333333333333333u) + (x >> 2 & 0x3333333333333333u);
-    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0Fu;
-    return static_cast<int>((x * 0x0101010101010101u) >> 56);
-}
-
 // The branch: the open cell with two values that has the most such cells among the cells it
 // sees (their values are tied to its own, so a guess there settles most), else an open cell with
 // the fewest values; and its lowest value.

@@ -10,6 +10,7 @@
 // look for their hidden singles, and for their locked candidates.
 #pragma once
 
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -31,6 +32,7 @@ template <int BoxRows, int BoxCols>
 class Search {
   public:
     static constexpr int N = BoxRows * BoxCols;
+    static constexpr std::size_t kN = N;
     static constexpr std::size_t kStride = N * N + 4 * N + 3;
     static constexpr std::size_t kLevels = N * N + 1;
     static constexpr std::uint32_t kAll = (1u << N) - 1;
@@ -331,12 +333,13 @@ class Search {
         }
     }
 
-    // The branch: of the open cells with two candidates, the one whose two values have the
-    // fewest places left in its column (which prunes the search trees of large grids several
-    // times over), else a cell with the fewest candidates; and its lowest value v. The two sides
-    // are "v at (row, col)" and "not there".
+    // The branch: of the open cells with two values, the one with the most two-value cells among
+    // the cells it sees that share one of its values (such chains settle together, which prunes
+    // the search trees of large grids several times over), else a cell with the fewest values;
+    // and its lowest value v. The two sides are "v at (row, col)" and "not there".
     static void branch(const std::uint32_t* g, int& value, int& row, int& col) {
-        int fewestPlaces = 2 * N + 1;
+        std::array<std::uint32_t, kN> pairs{};
+        std::uint32_t any = 0;
         for (int r = 0; r < N; ++r) {
             std::uint32_t once = 0;
             std::uint32_t twice = 0;
@@ -347,25 +350,73 @@ class Search {
                 twice |= once & m;
                 once |= m;
             }
-            for (std::uint32_t two = twice & ~more; two != 0; two &= two - 1) {
-                const int c = std::countr_zero(two);
-                int places = 0;
-                for (int w = 0; w < N; ++w) {
-                    if ((g[w * N + r] >> c & 1u) == 0) continue;
-                    for (int k = 0; k < N; ++k)
-                        places += static_cast<int>(g[w * N + k] >> c & 1u);
+            pairs[static_cast<std::size_t>(r)] =
+                twice & ~more & ~g[kSolvedAt + static_cast<std::size_t>(r)];
+            any |= pairs[static_cast<std::size_t>(r)];
+        }
+        if (any != 0) {
+            linkedPair(g, pairs, row, col);
+        } else {
+            fewestValues(g, row, col);
+        }
+        value = firstValueAt(g, row, col);
+    }
+
+    // Of the two-value cells (`pairs`, by row), the one whose peers hold most often one of its
+    // values among their two. Counted per value and unit first, so that each cell's count is a
+    // sum: peers in the row, the column and the box, less the cells met twice.
+    static void linkedPair(const std::uint32_t* g, const std::array<std::uint32_t, kN>& pairs,
+                           int& row, int& col) {
+        constexpr int kAcross = N / BoxCols;  // boxes side by side in a band
+        constexpr int kDown = N / BoxRows;    // bands
+        std::array<std::uint8_t, kN * kN> inRow{};
+        std::array<std::uint8_t, kN * kN> inCol{};
+        std::array<std::uint8_t, kN * kN> inBox{};
+        std::array<std::uint8_t, kN * kN * std::size_t{kAcross}> inRowOfBox{};
+        std::array<std::uint8_t, kN * kN * std::size_t{kDown}> inColOfBox{};
+        auto cellsOf = [&](int w, auto&& f) {
+            for (int r = 0; r < N; ++r) {
+                for (std::uint32_t m = g[w * N + r] & pairs[static_cast<std::size_t>(r)]; m != 0;
+                     m &= m - 1) {
+                    const int c = std::countr_zero(m);
+                    f(static_cast<std::size_t>(w * N + r), static_cast<std::size_t>(w * N + c),
+                      static_cast<std::size_t>(w * N + r / BoxRows * BoxRows + c / BoxCols),
+                      static_cast<std::size_t>((w * N + r) * kAcross + c / BoxCols),
+                      static_cast<std::size_t>((w * N + c) * kDown + r / BoxRows), r, c);
                 }
-                if (places < fewestPlaces) {
-                    fewestPlaces = places;
+            }
+        };
+        for (int w = 0; w < N; ++w) {
+            cellsOf(w, [&](auto inR, auto inC, auto inB, auto inRB, auto inCB, int, int) {
+                ++inRow[inR];
+                ++inCol[inC];
+                ++inBox[inB];
+                ++inRowOfBox[inRB];
+                ++inColOfBox[inCB];
+            });
+        }
+        std::array<int, kN * kN> linked{};
+        for (int w = 0; w < N; ++w) {
+            cellsOf(w, [&](auto inR, auto inC, auto inB, auto inRB, auto inCB, int r, int c) {
+                // The cell itself is in all five counts: +3 - 2 leaves 1, taken off too.
+                linked[static_cast<std::size_t>(r * N + c)] +=
+                    inRow[inR] + inCol[inC] + inBox[inB] - inRowOfBox[inRB] - inColOfBox[inCB] - 1;
+            });
+        }
+        int best = -1;
+        for (int r = 0; r < N; ++r) {
+            for (std::uint32_t m = pairs[static_cast<std::size_t>(r)]; m != 0; m &= m - 1) {
+                const int c = std::countr_zero(m);
+                if (linked[static_cast<std::size_t>(r * N + c)] > best) {
+                    best = linked[static_cast<std::size_t>(r * N + c)];
                     row = r;
                     col = c;
                 }
             }
         }
-        if (fewestPlaces <= 2 * N) {
-            value = firstValueAt(g, row, col);
-            return;
-        }
+    }
+
+    static void fewestValues(const std::uint32_t* g, int& row, int& col) {
         int fewest = N + 1;
         for (int r = 0; r < N; ++r) {
             for (int c = 0; c < N; ++c) {
@@ -380,7 +431,6 @@ class Search {
                 }
             }
         }
-        value = firstValueAt(g, row, col);
     }
 
     static int firstValueAt(const std::uint32_t* g, int r, int c) {
