@@ -4,11 +4,10 @@
 #include <array>
 #include <bit>
 #include <cstring>
-#include <type_traits>
-#include <utility>
 #include <vector>
 
 #include "exact/bit_count.h"
+#include "exact/unrolled.h"
 
 namespace velmora::exact_detail {
 
@@ -32,16 +31,6 @@ constexpr Words kAllWords = 0x777777777u;
 constexpr std::size_t kPlaced = 36;  // three words: the placed cells of each band
 
 enum class State { kOpen, kSolved, kContradiction };
-
-// Calls f(std::integral_constant<int, I>{}) for I = 0..N-1, written out: -O2 does not unroll,
-// and the exit of a short loop is a branch that is often mispredicted.
-template <int N, typename F>
-inline void unrolled(F&& f) {
-    [&]<int... I>(std::integer_sequence<int, I...>) {
-        (f(std::integral_constant<int, I>{}), ...);
-    }
-    (std::make_integer_sequence<int, N>{});
-}
 
 // For the nine meetings of three lines and three boxes where a value may still go (bit line * 3
 // + box), those on some way of giving each line and each box one place: the lines go to the

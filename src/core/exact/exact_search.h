@@ -17,6 +17,7 @@
 #include <span>
 
 #include "exact/exact_solver.h"
+#include "exact/unrolled.h"
 
 namespace velmora::exact_detail {
 
@@ -123,25 +124,29 @@ class Search {
         return stack_ + static_cast<std::size_t>(level) * kStride;
     }
 
-    static constexpr std::uint32_t stackOf(int c) {
-        return ((1u << BoxCols) - 1) << (c / BoxCols * BoxCols);
-    }
+    // The columns of column c's box.
+    static constexpr std::array<std::uint32_t, kN> kStacks = [] {
+        std::array<std::uint32_t, kN> stacks{};
+        for (int c = 0; c < N; ++c) {
+            stacks[static_cast<std::size_t>(c)] = ((1u << BoxCols) - 1) << (c / BoxCols * BoxCols);
+        }
+        return stacks;
+    }();
+    static std::uint32_t stackOf(int c) { return kStacks[static_cast<std::size_t>(c)]; }
 
     // Value v (0-based) into row r, column c: the cell loses its other values, the row, the
     // column and the box lose v elsewhere.
     static void place(std::uint32_t* g, int v, int r, int c) {
         const std::uint32_t bit = 1u << c;
         std::uint32_t lost = 0;
-        for (int w = 0; w < N; ++w) {
+        unrolled<N>([&](auto w) {
             lost |= (g[w * N + r] >> c & 1u) << w;
             g[w * N + r] &= ~bit;
-        }
+        });
         g[kDirty] |= lost;
         g[kLockedDirty] |= lost;
         std::uint32_t* gv = g + v * N;
-        for (int row = 0; row < N; ++row) {
-            gv[row] &= ~bit;
-        }
+        unrolled<N>([&](auto row) { gv[row] &= ~bit; });
         const int first = r / BoxRows * BoxRows;
         for (int k = 0; k < BoxRows; ++k) {
             gv[first + k] &= ~stackOf(c);
@@ -177,11 +182,11 @@ class Search {
             if (g[kSolvedAt + static_cast<std::size_t>(r)] == kAll) continue;
             std::uint32_t once = 0;
             std::uint32_t twice = 0;
-            for (int w = 0; w < N; ++w) {
+            unrolled<N>([&](auto w) {
                 const std::uint32_t m = g[w * N + r];
                 twice |= once & m;
                 once |= m;
-            }
+            });
             if (once != kAll) return false;
             for (std::uint32_t s = once & ~twice & ~g[kSolvedAt + static_cast<std::size_t>(r)];
                  s != 0; s &= s - 1) {
@@ -214,10 +219,10 @@ class Search {
             }
             std::uint32_t once = 0;
             std::uint32_t twice = 0;
-            for (int r = 0; r < N; ++r) {
+            unrolled<N>([&](auto r) {
                 twice |= once & gv[r];
                 once |= gv[r];
-            }
+            });
             if (once != kAll) return false;
             for (std::uint32_t s = once & ~twice & ~g[kColsDone + static_cast<std::size_t>(v)];
                  s != 0; s &= s - 1) {
@@ -227,23 +232,30 @@ class Search {
                 place(g, v, r, std::countr_zero(bit));
             }
             const std::uint32_t boxesDone = g[kBoxesDone + static_cast<std::size_t>(v)];
-            for (int first = 0; first < N; first += BoxRows) {
-                once = 0;
-                twice = 0;
-                for (int k = 0; k < BoxRows; ++k) {
-                    twice |= once & gv[first + k];
-                    once |= gv[first + k];
-                }
-                for (int c = 0; c < N; c += BoxCols) {
-                    const std::uint32_t in = once & stackOf(c);
-                    if (in == 0) return false;
-                    if ((boxesDone >> (first + c / BoxCols) & 1u) != 0) continue;
-                    if ((twice & stackOf(c)) != 0 || !single(in)) continue;
+            bool ok = true;
+            unrolled<N / BoxRows>([&](auto band) {
+                constexpr int first = band * BoxRows;
+                std::uint32_t inBand = 0;
+                std::uint32_t twiceInBand = 0;
+                unrolled<BoxRows>([&](auto k) {
+                    twiceInBand |= inBand & gv[first + k];
+                    inBand |= gv[first + k];
+                });
+                unrolled<N / BoxCols>([&](auto stack) {
+                    constexpr std::uint32_t box = ((1u << BoxCols) - 1) << (stack * BoxCols);
+                    const std::uint32_t in = inBand & box;
+                    ok &= in != 0;
+                    if (in == 0 || (boxesDone >> (first + stack) & 1u) != 0) return;
+                    if ((twiceInBand & box) != 0 || !single(in)) return;
                     const int r = rowWith(gv, in, first, BoxRows);
-                    if (r < 0) return false;
+                    if (r < 0) {
+                        ok = false;
+                        return;
+                    }
                     place(g, v, r, std::countr_zero(in));
-                }
-            }
+                });
+            });
+            if (!ok) return false;
         }
         return true;
     }
@@ -369,49 +381,56 @@ class Search {
                            int& row, int& col) {
         constexpr int kAcross = N / BoxCols;  // boxes side by side in a band
         constexpr int kDown = N / BoxRows;    // bands
+        // Per value: two-value cells holding it in each row, column, box, row of a box and
+        // column of a box.
         std::array<std::uint8_t, kN * kN> inRow{};
         std::array<std::uint8_t, kN * kN> inCol{};
         std::array<std::uint8_t, kN * kN> inBox{};
         std::array<std::uint8_t, kN * kN * std::size_t{kAcross}> inRowOfBox{};
         std::array<std::uint8_t, kN * kN * std::size_t{kDown}> inColOfBox{};
-        auto cellsOf = [&](int w, auto&& f) {
-            for (int r = 0; r < N; ++r) {
-                for (std::uint32_t m = g[w * N + r] & pairs[static_cast<std::size_t>(r)]; m != 0;
-                     m &= m - 1) {
-                    const int c = std::countr_zero(m);
-                    f(static_cast<std::size_t>(w * N + r), static_cast<std::size_t>(w * N + c),
-                      static_cast<std::size_t>(w * N + r / BoxRows * BoxRows + c / BoxCols),
-                      static_cast<std::size_t>((w * N + r) * kAcross + c / BoxCols),
-                      static_cast<std::size_t>((w * N + c) * kDown + r / BoxRows), r, c);
-                }
-            }
+        struct Pair {
+            std::uint16_t at[2][5];  // per value: its row, column, box, row of box, column of box
+            std::uint8_t row;
+            std::uint8_t col;
         };
-        for (int w = 0; w < N; ++w) {
-            cellsOf(w, [&](auto inR, auto inC, auto inB, auto inRB, auto inCB, int, int) {
-                ++inRow[inR];
-                ++inCol[inC];
-                ++inBox[inB];
-                ++inRowOfBox[inRB];
-                ++inColOfBox[inCB];
-            });
-        }
-        std::array<int, kN * kN> linked{};
-        for (int w = 0; w < N; ++w) {
-            cellsOf(w, [&](auto inR, auto inC, auto inB, auto inRB, auto inCB, int r, int c) {
-                // The cell itself is in all five counts: +3 - 2 leaves 1, taken off too.
-                linked[static_cast<std::size_t>(r * N + c)] +=
-                    inRow[inR] + inCol[inC] + inBox[inB] - inRowOfBox[inRB] - inColOfBox[inCB] - 1;
-            });
-        }
-        int best = -1;
+        std::array<Pair, kN * kN> found;
+        std::size_t count = 0;
         for (int r = 0; r < N; ++r) {
             for (std::uint32_t m = pairs[static_cast<std::size_t>(r)]; m != 0; m &= m - 1) {
                 const int c = std::countr_zero(m);
-                if (linked[static_cast<std::size_t>(r * N + c)] > best) {
-                    best = linked[static_cast<std::size_t>(r * N + c)];
-                    row = r;
-                    col = c;
+                std::uint32_t values = 0;
+                unrolled<N>([&](auto w) { values |= (g[w * N + r] >> c & 1u) << w; });
+                Pair& p = found[count++];
+                p.row = static_cast<std::uint8_t>(r);
+                p.col = static_cast<std::uint8_t>(c);
+                for (int side = 0; side < 2; ++side, values &= values - 1) {
+                    const int w = std::countr_zero(values);
+                    const int at[5] = {
+                        w * N + r, w * N + c, w * N + r / BoxRows * BoxRows + c / BoxCols,
+                        (w * N + r) * kAcross + c / BoxCols, (w * N + c) * kDown + r / BoxRows};
+                    for (int u = 0; u < 5; ++u)
+                        p.at[side][u] = static_cast<std::uint16_t>(at[u]);
+                    ++inRow[p.at[side][0]];
+                    ++inCol[p.at[side][1]];
+                    ++inBox[p.at[side][2]];
+                    ++inRowOfBox[p.at[side][3]];
+                    ++inColOfBox[p.at[side][4]];
                 }
+            }
+        }
+        int best = -1;
+        for (std::size_t k = 0; k < count; ++k) {
+            const Pair& p = found[k];
+            int linked = 0;
+            for (const auto& at : p.at) {
+                // The cell itself is in all five counts: +3 - 2 leaves 1, taken off too.
+                linked += inRow[at[0]] + inCol[at[1]] + inBox[at[2]] - inRowOfBox[at[3]] -
+                          inColOfBox[at[4]] - 1;
+            }
+            if (linked > best) {
+                best = linked;
+                row = p.row;
+                col = p.col;
             }
         }
     }
