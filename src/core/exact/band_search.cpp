@@ -51,6 +51,15 @@ constexpr std::array<std::uint16_t, 512> kOneToOne = [] {
     return allowed;
 }();
 
+// kOneToOne for a band word's mini-rows, spread back over the word: the cells it keeps.
+constexpr std::array<std::uint32_t, 512> kKeep = [] {
+    std::array<std::uint32_t, 512> keep{};
+    for (std::size_t pattern = 0; pattern < 512; ++pattern) {
+        keep[pattern] = kOneToOne[pattern] * kSpread;
+    }
+    return keep;
+}();
+
 // The bit of a cell (row * 9 + col) in its band's word.
 constexpr std::array<std::uint8_t, 81> kBitOfCell = [] {
     std::array<std::uint8_t, 81> bits{};
@@ -108,10 +117,9 @@ inline std::uint32_t lastInRow(std::uint32_t word) {
 // other bands and the cell leaves the other values. False when no way is left.
 inline bool updateWord(std::uint32_t* g, int v, int b, Words& pending) {
     const std::size_t at = slot(v, b);
-    std::uint32_t word = g[at];
-    const std::uint32_t ways = kOneToOne[(word | word >> 9 | word >> 18) & 511u];
-    if (ways == 0) return false;
-    word &= ways * kSpread;
+    const std::uint32_t keep = kKeep[(g[at] | g[at] >> 9 | g[at] >> 18) & 511u];
+    if (keep == 0) return false;
+    const std::uint32_t word = g[at] & keep;
     const std::uint32_t fresh = lastInRow(word) & ~g[kPlaced + static_cast<std::size_t>(b)];
     if (fresh == 0) {
         g[at] = word;
