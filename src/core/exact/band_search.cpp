@@ -127,19 +127,24 @@ inline bool updateWord(std::uint32_t* g, int v, int b, Words& pending) {
     }
     g[kPlaced + static_cast<std::size_t>(b)] |= fresh;
     const std::uint32_t columns = ((fresh | fresh >> 3 | fresh >> 6) & kRow0) * kDown;
-    Words changed = 0;
+    // What changed, first with shifts known at compile time: bands of v at bits 0-2, values
+    // of band b at bits 4 * u.
+    std::uint32_t bands = 0;
+    std::uint32_t* mine = g + slot(v, 0);
     unrolled<3>([&](auto c) {
-        const std::uint32_t old = g[slot(v, c)];
-        g[slot(v, c)] = old & ~columns;
-        changed |= Words{(old & columns) != 0} << slot(v, c);
+        const std::uint32_t old = mine[c];
+        mine[c] = old & ~columns;
+        bands |= static_cast<std::uint32_t>((old & columns) != 0) << c;
     });
+    Words values = 0;
+    std::uint32_t* band = g + slot(0, b);
     unrolled<9>([&](auto u) {
-        const std::uint32_t old = g[slot(u, b)];
-        g[slot(u, b)] = old & ~fresh;
-        changed |= Words{(old & fresh) != 0} << slot(u, b);
+        const std::uint32_t old = band[4 * u];
+        band[4 * u] = old & ~fresh;
+        values |= Words{(old & fresh) != 0} << (4 * u);
     });
     g[at] = word;
-    pending |= changed & ~(Words{1} << at);
+    pending |= ((Words{bands} << (4 * v)) | (values << b)) & ~(Words{1} << at);
     return true;
 }
 
