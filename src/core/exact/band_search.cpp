@@ -231,11 +231,14 @@ State propagate(std::uint32_t* g, Words pending) {
     for (;;) {
         while (pending != 0) {
             touched |= pending;
-            const int at = std::countr_zero(pending);
-            pending &= pending - 1;
-            const int v = at >> 2;
-            const int b = at & 3;
-            if (!updateWord(g, v, b, pending)) return State::kContradiction;
+            // The pending words as they stand, one after the other: which word comes next does
+            // not wait for what the last one changed, so the processor can start on it early. A
+            // word changed again before its turn is followed up once, at its turn.
+            for (Words wave = pending; wave != 0; wave &= wave - 1) {
+                const int at = std::countr_zero(wave);
+                pending &= ~(Words{1} << at);
+                if (!updateWord(g, at >> 2, at & 3, pending)) return State::kContradiction;
+            }
         }
         if (!nakedSingles(g, pending)) return State::kContradiction;
         if (pending != 0) continue;
