@@ -255,8 +255,6 @@ State propagate(std::uint32_t* g, Words pending) {
     }
 }
 
-// The branch: an open cell with two values if there is one, else one with the fewest; and its
-// lowest value.
 // The branch: the open cell with two values that has the most such cells among the cells it
 // sees (their values are tied to its own, so a guess there settles most), else an open cell with
 // the fewest values; and its lowest value.
@@ -296,8 +294,7 @@ void branch(const std::uint32_t* g, int& band, int& value, int& bit) {
     if (best >= 0) {
         band = best >> 5 & 3;
         bit = best & 31;
-    }
-    if (best < 0) {
+    } else {
         int fewest = 10;
         for (int b = 0; b < 3; ++b) {
             for (std::uint32_t cells = opens[static_cast<std::size_t>(b)]; cells != 0;

@@ -1,11 +1,10 @@
 // The depth-first search of ExactSolver for the 9x9 grid alone, laid out by bands so that one
 // machine word holds all a value can still do in three rows.
 //
-// A level of the search stack holds, for each band b (three rows) and value v, a 27-bit word at
-// [b * 9 + v]: bit (colInBox * 9 + rowInBand * 3 + box) set where v may still go. With that order
+// A level of the search stack holds, for each value v and band b (three rows), a 27-bit word at
+// [4 * v + b]: bit (colInBox * 9 + rowInBand * 3 + box) set where v may still go. With that order
 // the nine row-box meetings (mini-rows) of a band come out of one word with two shifts, and a
-// value's row of the band is one mask. Then come the placed cells of each band and the band
-// words whose change has not yet been followed up.
+// value's row of the band is one mask. Words 36 to 38 hold the placed cells of each band.
 #pragma once
 
 #include <cstddef>
