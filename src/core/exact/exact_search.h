@@ -1,5 +1,5 @@
-// The depth-first search of ExactSolver, compiled once per box shape so that every loop over rows,
-// values and boxes has a fixed length.
+// The depth-first search of ExactSolver for every shape but 9x9 (band_search.h), compiled once per
+// box shape so that every loop over rows, values and boxes has a fixed length.
 //
 // A level of the search stack holds, for every value v and row r, the columns of row r where v
 // may still go (bit c for column c), at [v * N + r]. A placed cell keeps only the bit of its own
