@@ -1,5 +1,5 @@
-// The depth-first search of ExactSolver, compiled once per box shape so that every loop over rows,
-// values and boxes has a fixed length.
+// The depth-first search of ExactSolver for every shape but 9x9 (band_search.h), compiled once per
+// box shape so that every loop over rows, values and boxes has a fixed length.
 //
 // A level of the search stack holds, for every value v and row r, the columns of row r where v
 // may still go (bit c for column c), at [v * N + r]. A placed cell keeps only the bit of its own
@@ -10,12 +10,14 @@
 // look for their hidden singles, and for their locked candidates.
 #pragma once
 
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <cstring>
 #include <span>
 
 #include "exact/exact_solver.h"
+#include "exact/unrolled.h"
 
 namespace velmora::exact_detail {
 
@@ -31,6 +33,7 @@ template <int BoxRows, int BoxCols>
 class Search {
   public:
     static constexpr int N = BoxRows * BoxCols;
+    static constexpr std::size_t kN = N;
     static constexpr std::size_t kStride = N * N + 4 * N + 3;
     static constexpr std::size_t kLevels = N * N + 1;
     static constexpr std::uint32_t kAll = (1u << N) - 1;
@@ -121,25 +124,29 @@ class Search {
         return stack_ + static_cast<std::size_t>(level) * kStride;
     }
 
-    static constexpr std::uint32_t stackOf(int c) {
-        return ((1u << BoxCols) - 1) << (c / BoxCols * BoxCols);
-    }
+    // The columns of column c's box.
+    static constexpr std::array<std::uint32_t, kN> kStacks = [] {
+        std::array<std::uint32_t, kN> stacks{};
+        for (int c = 0; c < N; ++c) {
+            stacks[static_cast<std::size_t>(c)] = ((1u << BoxCols) - 1) << (c / BoxCols * BoxCols);
+        }
+        return stacks;
+    }();
+    static std::uint32_t stackOf(int c) { return kStacks[static_cast<std::size_t>(c)]; }
 
     // Value v (0-based) into row r, column c: the cell loses its other values, the row, the
     // column and the box lose v elsewhere.
     static void place(std::uint32_t* g, int v, int r, int c) {
         const std::uint32_t bit = 1u << c;
         std::uint32_t lost = 0;
-        for (int w = 0; w < N; ++w) {
+        unrolled<N>([&](auto w) {
             lost |= (g[w * N + r] >> c & 1u) << w;
             g[w * N + r] &= ~bit;
-        }
+        });
         g[kDirty] |= lost;
         g[kLockedDirty] |= lost;
         std::uint32_t* gv = g + v * N;
-        for (int row = 0; row < N; ++row) {
-            gv[row] &= ~bit;
-        }
+        unrolled<N>([&](auto row) { gv[row] &= ~bit; });
         const int first = r / BoxRows * BoxRows;
         for (int k = 0; k < BoxRows; ++k) {
             gv[first + k] &= ~stackOf(c);
@@ -175,11 +182,11 @@ class Search {
             if (g[kSolvedAt + static_cast<std::size_t>(r)] == kAll) continue;
             std::uint32_t once = 0;
             std::uint32_t twice = 0;
-            for (int w = 0; w < N; ++w) {
+            unrolled<N>([&](auto w) {
                 const std::uint32_t m = g[w * N + r];
                 twice |= once & m;
                 once |= m;
-            }
+            });
             if (once != kAll) return false;
             for (std::uint32_t s = once & ~twice & ~g[kSolvedAt + static_cast<std::size_t>(r)];
                  s != 0; s &= s - 1) {
@@ -212,10 +219,10 @@ class Search {
             }
             std::uint32_t once = 0;
             std::uint32_t twice = 0;
-            for (int r = 0; r < N; ++r) {
+            unrolled<N>([&](auto r) {
                 twice |= once & gv[r];
                 once |= gv[r];
-            }
+            });
             if (once != kAll) return false;
             for (std::uint32_t s = once & ~twice & ~g[kColsDone + static_cast<std::size_t>(v)];
                  s != 0; s &= s - 1) {
@@ -225,23 +232,30 @@ class Search {
                 place(g, v, r, std::countr_zero(bit));
             }
             const std::uint32_t boxesDone = g[kBoxesDone + static_cast<std::size_t>(v)];
-            for (int first = 0; first < N; first += BoxRows) {
-                once = 0;
-                twice = 0;
-                for (int k = 0; k < BoxRows; ++k) {
-                    twice |= once & gv[first + k];
-                    once |= gv[first + k];
-                }
-                for (int c = 0; c < N; c += BoxCols) {
-                    const std::uint32_t in = once & stackOf(c);
-                    if (in == 0) return false;
-                    if ((boxesDone >> (first + c / BoxCols) & 1u) != 0) continue;
-                    if ((twice & stackOf(c)) != 0 || !single(in)) continue;
+            bool ok = true;
+            unrolled<N / BoxRows>([&](auto band) {
+                constexpr int first = band * BoxRows;
+                std::uint32_t inBand = 0;
+                std::uint32_t twiceInBand = 0;
+                unrolled<BoxRows>([&](auto k) {
+                    twiceInBand |= inBand & gv[first + k];
+                    inBand |= gv[first + k];
+                });
+                unrolled<N / BoxCols>([&](auto stack) {
+                    constexpr std::uint32_t box = ((1u << BoxCols) - 1) << (stack * BoxCols);
+                    const std::uint32_t in = inBand & box;
+                    ok &= in != 0;
+                    if (in == 0 || (boxesDone >> (first + stack) & 1u) != 0) return;
+                    if ((twiceInBand & box) != 0 || !single(in)) return;
                     const int r = rowWith(gv, in, first, BoxRows);
-                    if (r < 0) return false;
+                    if (r < 0) {
+                        ok = false;
+                        return;
+                    }
                     place(g, v, r, std::countr_zero(in));
-                }
-            }
+                });
+            });
+            if (!ok) return false;
         }
         return true;
     }
@@ -331,12 +345,13 @@ class Search {
         }
     }
 
-    // The branch: of the open cells with two candidates, the one whose two values have the
-    // fewest places left in its column (which prunes the search trees of large grids several
-    // times over), else a cell with the fewest candidates; and its lowest value v. The two sides
-    // are "v at (row, col)" and "not there".
+    // The branch: of the open cells with two values, the one with the most two-value cells among
+    // the cells it sees that share one of its values (such chains settle together, which prunes
+    // the search trees of large grids several times over), else a cell with the fewest values;
+    // and its lowest value v. The two sides are "v at (row, col)" and "not there".
     static void branch(const std::uint32_t* g, int& value, int& row, int& col) {
-        int fewestPlaces = 2 * N + 1;
+        std::array<std::uint32_t, kN> pairs{};
+        std::uint32_t any = 0;
         for (int r = 0; r < N; ++r) {
             std::uint32_t once = 0;
             std::uint32_t twice = 0;
@@ -347,25 +362,80 @@ class Search {
                 twice |= once & m;
                 once |= m;
             }
-            for (std::uint32_t two = twice & ~more; two != 0; two &= two - 1) {
-                const int c = std::countr_zero(two);
-                int places = 0;
-                for (int w = 0; w < N; ++w) {
-                    if ((g[w * N + r] >> c & 1u) == 0) continue;
-                    for (int k = 0; k < N; ++k)
-                        places += static_cast<int>(g[w * N + k] >> c & 1u);
-                }
-                if (places < fewestPlaces) {
-                    fewestPlaces = places;
-                    row = r;
-                    col = c;
+            pairs[static_cast<std::size_t>(r)] =
+                twice & ~more & ~g[kSolvedAt + static_cast<std::size_t>(r)];
+            any |= pairs[static_cast<std::size_t>(r)];
+        }
+        if (any != 0) {
+            linkedPair(g, pairs, row, col);
+        } else {
+            fewestValues(g, row, col);
+        }
+        value = firstValueAt(g, row, col);
+    }
+
+    // Of the two-value cells (`pairs`, by row), the one whose peers hold most often one of its
+    // values among their two. Counted per value and unit first, so that each cell's count is a
+    // sum: peers in the row, the column and the box, less the cells met twice.
+    static void linkedPair(const std::uint32_t* g, const std::array<std::uint32_t, kN>& pairs,
+                           int& row, int& col) {
+        constexpr int kAcross = N / BoxCols;  // boxes side by side in a band
+        constexpr int kDown = N / BoxRows;    // bands
+        // Per value: two-value cells holding it in each row, column, box, row of a box and
+        // column of a box.
+        std::array<std::uint8_t, kN * kN> inRow{};
+        std::array<std::uint8_t, kN * kN> inCol{};
+        std::array<std::uint8_t, kN * kN> inBox{};
+        std::array<std::uint8_t, kN * kN * std::size_t{kAcross}> inRowOfBox{};
+        std::array<std::uint8_t, kN * kN * std::size_t{kDown}> inColOfBox{};
+        struct Pair {
+            std::uint16_t at[2][5];  // per value: its row, column, box, row of box, column of box
+            std::uint8_t row;
+            std::uint8_t col;
+        };
+        std::array<Pair, kN * kN> found;
+        std::size_t count = 0;
+        for (int r = 0; r < N; ++r) {
+            for (std::uint32_t m = pairs[static_cast<std::size_t>(r)]; m != 0; m &= m - 1) {
+                const int c = std::countr_zero(m);
+                std::uint32_t values = 0;
+                unrolled<N>([&](auto w) { values |= (g[w * N + r] >> c & 1u) << w; });
+                Pair& p = found[count++];
+                p.row = static_cast<std::uint8_t>(r);
+                p.col = static_cast<std::uint8_t>(c);
+                for (int side = 0; side < 2; ++side, values &= values - 1) {
+                    const int w = std::countr_zero(values);
+                    const int at[5] = {
+                        w * N + r, w * N + c, w * N + r / BoxRows * BoxRows + c / BoxCols,
+                        (w * N + r) * kAcross + c / BoxCols, (w * N + c) * kDown + r / BoxRows};
+                    for (int u = 0; u < 5; ++u)
+                        p.at[side][u] = static_cast<std::uint16_t>(at[u]);
+                    ++inRow[p.at[side][0]];
+                    ++inCol[p.at[side][1]];
+                    ++inBox[p.at[side][2]];
+                    ++inRowOfBox[p.at[side][3]];
+                    ++inColOfBox[p.at[side][4]];
                 }
             }
         }
-        if (fewestPlaces <= 2 * N) {
-            value = firstValueAt(g, row, col);
-            return;
+        int best = -1;
+        for (std::size_t k = 0; k < count; ++k) {
+            const Pair& p = found[k];
+            int linked = 0;
+            for (const auto& at : p.at) {
+                // The cell itself is in all five counts: +3 - 2 leaves 1, taken off too.
+                linked += inRow[at[0]] + inCol[at[1]] + inBox[at[2]] - inRowOfBox[at[3]] -
+                          inColOfBox[at[4]] - 1;
+            }
+            if (linked > best) {
+                best = linked;
+                row = p.row;
+                col = p.col;
+            }
         }
+    }
+
+    static void fewestValues(const std::uint32_t* g, int& row, int& col) {
         int fewest = N + 1;
         for (int r = 0; r < N; ++r) {
             for (int c = 0; c < N; ++c) {
@@ -380,7 +450,6 @@ class Search {
                 }
             }
         }
-        value = firstValueAt(g, row, col);
     }
 
     static int firstValueAt(const std::uint32_t* g, int r, int c) {

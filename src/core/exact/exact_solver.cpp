@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "exact/band_search.h"
 #include "exact/exact_search.h"
 
 namespace velmora {
@@ -16,7 +17,7 @@ template <typename F>
 void withSearch(BoxShape shape, std::uint32_t* stack, std::uint8_t* branches, F&& f) {
     switch (shape.rows * 100 + shape.cols) {
         case 303:
-            return f(Search<3, 3>(stack, branches));
+            return f(exact_detail::BandSearch(stack, branches));
         case 404:
             return f(Search<4, 4>(stack, branches));
         case 202:
@@ -93,8 +94,12 @@ SolutionCount ExactSolver::run(std::span<const int> givens, int limit, std::int6
         throw std::invalid_argument("wrong number of cells");
     }
     if (limit < 1) throw std::invalid_argument("the limit must be at least 1");
-    for (const int v : givens) {
-        if (v < 0 || v > shape_.n()) throw std::invalid_argument("value outside 0..N");
+    // One test for all cells: a negative value turns into a large unsigned one.
+    unsigned largest = 0;
+    for (const int v : givens)
+        largest = std::max(largest, static_cast<unsigned>(v));
+    if (largest > static_cast<unsigned>(shape_.n())) {
+        throw std::invalid_argument("value outside 0..N");
     }
     SolutionCount result;
     withSearch(shape_, stack_.data(), branches_.data(), [&](auto search) {

@@ -1,8 +1,10 @@
 // An exact solution counter for every box shape: how many solutions a puzzle has, up to a limit.
 //
 // Unlike the guessing solver it never gives up on its own: it propagates naked and hidden singles
-// and searches depth first on an open cell with the fewest candidates until it has found as many
-// solutions as asked for or has shown there are no more.
+// and locked candidates and searches depth first, branching on a cell with two values, until it
+// has found as many solutions as asked for or has shown there are no more. The 9x9 grid has a
+// search of its own laid out by bands (band_search.h), every other shape the generic one
+// (exact_search.h).
 #pragma once
 
 #include <cstdint>

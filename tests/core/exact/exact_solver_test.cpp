@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <stdexcept>
+#include <string>
 
 #include "exact/samples.h"
 #include "solution_count.h"
@@ -127,13 +129,96 @@ INSTANTIATE_TEST_SUITE_P(AllShapes, ExactSolverShapes, testing::ValuesIn(kBoxSha
                                     std::to_string(shape.param.cols);
                          });
 
-TEST(ExactSolver, HardPuzzlesNeedGuessesAndStillHaveOneSolution) {
+// Every puzzle of the benchmark files has its one solution, found whole; the 9x9 ones (counted by
+// a search of their own) are also counted by the plain counter.
+TEST(ExactSolver, BenchmarkPuzzlesHaveTheirOneSolution) {
+    for (const BoxShape shape : kBoxShapes) {
+        const bool nine = shape == BoxShape{3, 3};
+        const std::string name = nine ? "minimal-3x3.txt"
+                                      : "unique-" + std::to_string(shape.rows) + "x" +
+                                            std::to_string(shape.cols) + ".txt";
+        ExactSolver solver(shape);
+        const auto all = exact_test::benchSamples(name, 1000);
+        ASSERT_FALSE(all.empty()) << name;
+        for (std::size_t k = 0; k < all.size(); ++k) {
+            const SolutionCount count = solver.count(all[k].puzzle, 2);
+            EXPECT_EQ(count.solutions, 1) << name << " " << k;
+            EXPECT_EQ(count.firstSolution, all[k].solution) << name << " " << k;
+            if (nine && k % 50 == 0) {
+                EXPECT_EQ(oracle(all[k].puzzle, shape, 2), 1) << k;
+            }
+        }
+    }
     ExactSolver solver({3, 3});
     for (const auto& s : exact_test::samples("guessing-3x3.txt", 8)) {
         const SolutionCount count = solver.count(s.puzzle, 2);
+        EXPECT_GT(count.guesses, 0);
         EXPECT_EQ(count.solutions, 1);
         EXPECT_EQ(count.firstSolution, s.solution);
     }
+}
+
+// The 9x9 search on puzzles with no, one and many solutions: hard puzzles with one given changed
+// or taken away, and solved grids with ever more cells opened.
+TEST(ExactSolver, NineByNineAgreesWithThePlainCounter) {
+    const BoxShape shape{3, 3};
+    ExactSolver solver(shape);
+    std::mt19937_64 rng(91);
+    int seen[3] = {0, 0, 0};
+    int tallied = 0;
+    for (const auto& s : exact_test::benchSamples("hard-3x3.txt", 40)) {
+        std::vector<int> changed = s.puzzle;
+        std::size_t at = rng() % changed.size();
+        while (changed[at] == 0)
+            at = (at + 1) % changed.size();
+        changed[at] = rng() % 2 == 0 ? 0 : changed[at] % 9 + 1;
+        std::vector<int> opened = s.solution;
+        for (int k = 0; k < 35 + static_cast<int>(rng() % 20); ++k)
+            opened[rng() % opened.size()] = 0;
+        for (const auto& givens : {changed, opened}) {
+            const SolutionCount count = solver.count(givens, 3);
+            const int expected = oracle(givens, shape, 3);
+            EXPECT_EQ(count.solutions, expected);
+            ++seen[std::min(expected, 2)];
+            if (expected > 0) {
+                EXPECT_TRUE(solves(count.firstSolution, givens, shape));
+            }
+            // Each value of a cell tallied: as often as the puzzle with that value there has
+            // solutions.
+            std::size_t open = rng() % givens.size();
+            while (givens[open] != 0)
+                open = (open + 1) % givens.size();
+            std::vector<int> perValue;
+            if (!solver.countByValue(givens, static_cast<int>(open), 50, perValue).exact()) {
+                continue;
+            }
+            ++tallied;
+            std::vector<int> fixed = givens;
+            for (int v = 1; v <= 9; ++v) {
+                fixed[open] = v;
+                EXPECT_EQ(perValue[static_cast<std::size_t>(v - 1)], oracle(fixed, shape, 50));
+            }
+        }
+    }
+    EXPECT_GT(seen[0], 0);
+    EXPECT_GT(seen[1], 0);
+    EXPECT_GT(seen[2], 0);
+    EXPECT_GT(tallied, 40);
+}
+
+TEST(ExactSolver, NineByNineGuessBudgetAndEqualGivensInABox) {
+    ExactSolver solver({3, 3});
+    const auto hard = exact_test::samples("guessing-3x3.txt", 1).at(0);
+    const SolutionCount stopped = solver.count(hard.puzzle, 2, 1);
+    EXPECT_TRUE(stopped.budgetExhausted);
+    EXPECT_EQ(stopped.guesses, 1);
+    // Same box, other row and column: only the box sees them.
+    std::vector<int> givens(81, 0);
+    givens[0] = 5;
+    givens[10] = 5;
+    const SolutionCount count = solver.count(givens, 2);
+    EXPECT_EQ(count.conflictingGivens, (std::vector<int>{0, 10}));
+    EXPECT_EQ(count.solutions, 0);
 }
 
 TEST(ExactSolver, RejectsWrongInput) {

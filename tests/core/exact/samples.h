@@ -26,9 +26,9 @@ inline std::vector<int> valuesOf(std::string_view text) {
     return values;
 }
 
-// The first `most` puzzles of tests/data/<file>.
-inline std::vector<Sample> samples(const std::string& file, std::size_t most = 3) {
-    std::ifstream in(std::string(VELMORA_TEST_DATA) + "/" + file);
+// The first `most` puzzles of a file of "puzzle solution" lines.
+inline std::vector<Sample> samplesAt(const std::string& path, std::size_t most) {
+    std::ifstream in(path);
     std::vector<Sample> found;
     std::string line;
     while (found.size() < most && std::getline(in, line)) {
@@ -38,6 +38,16 @@ inline std::vector<Sample> samples(const std::string& file, std::size_t most = 3
                          valuesOf(std::string_view(line).substr(blank + 1))});
     }
     return found;
+}
+
+// The first `most` puzzles of tests/data/<file>.
+inline std::vector<Sample> samples(const std::string& file, std::size_t most = 3) {
+    return samplesAt(std::string(VELMORA_TEST_DATA) + "/" + file, most);
+}
+
+// The first `most` puzzles of the benchmarks' bench/data/<file>.
+inline std::vector<Sample> benchSamples(const std::string& file, std::size_t most) {
+    return samplesAt(std::string(VELMORA_TEST_DATA) + "/../../bench/data/" + file, most);
 }
 
 inline std::string singlesFile(BoxShape shape) {
