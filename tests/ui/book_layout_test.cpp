@@ -3,8 +3,8 @@
 // the texts of each language, all read back from the written PDF.
 #include <QTemporaryDir>
 #include <QTest>
-#include <fstream>
 
+#include "bench.h"
 #include "book_pdf_grids.h"
 #include "book_puzzle.h"
 #include "model/size_options.h"
@@ -16,33 +16,22 @@ namespace {
 
 constexpr double kPointsPerMm = 72.0 / 25.4;
 
-std::string boxName(BoxShape shape) {
-    return std::to_string(shape.rows) + "x" + std::to_string(shape.cols);
+using velmora::test::loadSamples;
+using velmora::test::shapeName;
+
+std::string singles(BoxShape shape) {
+    return "singles-" + shapeName(shape) + ".txt";
 }
 
 // The sample puzzles of a shape, repeated to make `count`.
 std::vector<BookPuzzle> samples(BoxShape shape, int count) {
-    std::ifstream file(std::string(VELMORA_TEST_DATA) + "/singles-" + boxName(shape) + ".txt");
+    const auto read = loadSamples(singles(shape));
     const std::string elements(kDefaultElements, static_cast<std::size_t>(shape.n()));
-    std::vector<BookPuzzle> read;
-    for (std::string line; std::getline(file, line);) {
-        if (line.empty() || line[0] == '#') continue;
-        std::vector<int> givens;
-        for (const char c : line.substr(0, line.find(' ')))
-            givens.push_back(c == '.' ? 0 : static_cast<int>(elements.find(c)) + 1);
-        read.push_back(makeBookPuzzle(shape, givens, elements));
-    }
     std::vector<BookPuzzle> puzzles;
-    for (int i = 0; i < count && !read.empty(); ++i)
-        puzzles.push_back(read[static_cast<std::size_t>(i) % read.size()]);
+    for (std::size_t i = 0; i < static_cast<std::size_t>(count); ++i)
+        puzzles.push_back(makeBookPuzzle(
+            shape, velmora::test::valuesOf(read.at(i % read.size()).puzzle), elements));
     return puzzles;
-}
-
-std::string puzzleLine(const BookPuzzle& p) {
-    std::string line;
-    for (const int v : p.givens)
-        line += v == 0 ? '.' : kDefaultElements[v - 1];
-    return line;
 }
 
 }  // namespace
@@ -67,37 +56,28 @@ class BookLayoutTest : public QObject {
         if (!havePdfToText()) QSKIP("pdftotext (poppler-utils) is missing");
     }
 
-    void pageCountAndSize_data() {
-        QTest::addColumn<int>("option");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<int>("perPage");
-        QTest::addColumn<bool>("solutions");
-        QTest::addColumn<bool>("letter");
-        QTest::addColumn<int>("pages");
-        QTest::newRow("9x9, 13 at 6, solutions, A4") << 0 << 13 << 6 << true << false << 3 + 2;
-        QTest::newRow("9x9, 13 at 1, Letter") << 0 << 13 << 1 << false << true << 13;
-        QTest::newRow("16x16, 5 at 2, solutions, A4") << 1 << 5 << 2 << true << false << 3 + 2;
-        QTest::newRow("12x12, 4 at 4, solutions, Letter") << 8 << 4 << 4 << true << true << 1 + 1;
-        QTest::newRow("4x4, 25 at 4, solutions, A4") << 2 << 25 << 4 << true << false << 7 + 3;
-    }
     void pageCountAndSize() {
-        QFETCH(int, option);
-        QFETCH(int, count);
-        QFETCH(int, perPage);
-        QFETCH(bool, solutions);
-        QFETCH(bool, letter);
-        QFETCH(int, pages);
-        BookOptions options;
-        options.paper = letter ? Paper::Letter : Paper::A4;
-        options.perPage = perPage;
-        options.solutions = solutions;
-        const PdfText text =
-            write(samples(kBoxShapes[static_cast<std::size_t>(option)], count), options);
-        QCOMPARE(static_cast<int>(text.pageTexts.size()), pages);
-        QCOMPARE(qRound(text.pageWidths.back()), letter ? 612 : 595);
-        QCOMPARE(qRound(text.pageHeights.back()), letter ? 792 : 842);
-        const std::string last = "Page " + std::to_string(pages) + " of " + std::to_string(pages);
-        QVERIFY(text.pageTexts.back().find(last) != std::string::npos);
+        struct Case {
+            int option, count, perPage;
+            bool solutions, letter;
+            int pages;
+        };
+        for (const Case c : {Case{0, 13, 6, true, false, 3 + 2}, Case{0, 13, 1, false, true, 13},
+                             Case{1, 5, 2, true, false, 3 + 2}, Case{8, 4, 4, true, true, 1 + 1},
+                             Case{2, 25, 4, true, false, 7 + 3}}) {
+            BookOptions options;
+            options.paper = c.letter ? Paper::Letter : Paper::A4;
+            options.perPage = c.perPage;
+            options.solutions = c.solutions;
+            const PdfText text =
+                write(samples(kBoxShapes[static_cast<std::size_t>(c.option)], c.count), options);
+            QCOMPARE(static_cast<int>(text.pageTexts.size()), c.pages);
+            QCOMPARE(qRound(text.pageWidths.back()), c.letter ? 612 : 595);
+            QCOMPARE(qRound(text.pageHeights.back()), c.letter ? 792 : 842);
+            const std::string last =
+                "Page " + std::to_string(c.pages) + " of " + std::to_string(c.pages);
+            QVERIFY(text.pageTexts.back().find(last) != std::string::npos);
+        }
     }
 
     // Every offered count keeps cells writable, grids inside the page's free band and apart,
@@ -112,7 +92,8 @@ class BookLayoutTest : public QObject {
                     const bool offered =
                         std::find(choices.begin(), choices.end(), k) != choices.end();
                     const std::string problem = perPageProblem(n, k, paper, 0);
-                    QVERIFY2(offered == problem.empty(), (boxName(shape) + ": " + problem).c_str());
+                    QVERIFY2(offered == problem.empty(),
+                             (shapeName(shape) + ": " + problem).c_str());
                     if (!offered) continue;
                     const BookPlan plan(paper, shape, k, k, true);
                     const SlotGrid& grids = plan.gridsOf(false);
@@ -143,7 +124,7 @@ class BookLayoutTest : public QObject {
         const std::vector<BookPuzzle> puzzles = samples({3, 3}, 1);
         BookOptions options;
         options.perPage = 1;
-        QCOMPARE(write(puzzles, options).grids.at(0), puzzleLine(puzzles[0]));
+        QCOMPARE(write(puzzles, options).grids.at(0), loadSamples(singles({3, 3})).at(0).puzzle);
         // Every open cell of a puzzle that singles finish lists at least one candidate.
         options.candidates = true;
         QCOMPARE(write(puzzles, options).grids.at(0).find('.'), std::string::npos);

@@ -5,7 +5,7 @@
 #include <QAccessibleTableInterface>
 #include <QComboBox>
 
-#include "window_fixture.h"
+#include "form_harness.h"
 
 namespace velmora::ui::test {
 
@@ -35,7 +35,7 @@ class WindowAccessTest : public QObject {
     }
 
     void checkBoxesAreNamedByTheirCaptionsInEachLanguage() {
-        Window w;
+        FormHarness w;
         QWidget* pencil = w.form.findChild<QWidget*>("ckbScribbleArea");
         QCOMPARE(nameOf(pencil), QString("Show Pencil Marks"));
         QCOMPARE(nameOf(w.form.findChild<QWidget*>("hsDifficulty")), QString("Difficulty"));
@@ -48,7 +48,7 @@ class WindowAccessTest : public QObject {
     }
 
     void everyControlTabReachesHasAName() {
-        Window w;
+        FormHarness w;
         for (QWidget* widget : w.form.findChildren<QWidget*>()) {
             if (widget->focusPolicy() & Qt::TabFocus && widget->isVisibleTo(&w.form) &&
                 widget->objectName() != "qt_spinbox_lineedit")
@@ -57,7 +57,7 @@ class WindowAccessTest : public QObject {
     }
 
     void aCellSaysItsPlaceAndContentsAsTheyChange() {
-        Window w;
+        FormHarness w;
         QCOMPARE(cellName(w.grid(), 2, 6), QString("r3c7: empty"));
         w.typeAt(2, 6, "5");
         QCOMPARE(cellName(w.grid(), 2, 6), QString("r3c7: 5, given"));

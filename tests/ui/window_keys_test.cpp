@@ -9,16 +9,13 @@
 #include <QTimer>
 
 #include "display/grid_control.h"
+#include "form_harness.h"
 #include "history/form_control.h"
-#include "window_fixture.h"
 #include "window_menus.h"
 
 namespace velmora::ui::test {
 
 namespace {
-
-const QString kPuzzle =
-    "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
 
 QAbstractButton* buttonOf(MainForm& form, QAction* action) {
     for (QAbstractButton* b : form.findChildren<QAbstractButton*>())
@@ -27,7 +24,7 @@ QAbstractButton* buttonOf(MainForm& form, QAction* action) {
 }
 
 // Presses every shortcut of `name` in the grid; true when each ran the entry's command once.
-bool shortcutsRun(Window& w, const char* name) {
+bool shortcutsRun(FormHarness& w, const char* name) {
     QAction* action = w.form.menus().action(name);
     if (!action || action->shortcuts().isEmpty()) return false;
     QAbstractButton* button = buttonOf(w.form, action);
@@ -52,7 +49,7 @@ class WindowKeysTest : public QObject {
     void initTestCase() { prepareApplication(); }
 
     void aWholePuzzleTypesInByKeysAlone() {
-        Window w;
+        FormHarness w;
         w.grid().setFocus();
         QTest::keyClicks(&w.grid(), kPuzzle);
         QCOMPARE(QString::fromStdString(w.gridText()), kPuzzle);
@@ -63,7 +60,7 @@ class WindowKeysTest : public QObject {
     }
 
     void everyShortcutRunsItsCommand() {
-        Window w;
+        FormHarness w;
         w.typeAt(0, 0, "123456789");
         QVERIFY(shortcutsRun(w, "actUndo"));
         QVERIFY(w.wb().fControl().redoCount() > 0);
@@ -92,7 +89,7 @@ class WindowKeysTest : public QObject {
     }
 
     void toolTipsShowTheShortcutsInEveryLanguage() {
-        Window w;
+        FormHarness w;
         auto* undo = w.form.findChild<QWidget*>("cbUndo");
         auto* load = w.form.findChild<QWidget*>("cbLoad");
         QCOMPARE(undo->toolTip(), QString("Undo the last manual entry (Ctrl+Z)"));
@@ -104,7 +101,7 @@ class WindowKeysTest : public QObject {
     }
 
     void ctrlHighlightsAndAltTogglesPencilMarks() {
-        Window w;
+        FormHarness w;
         w.typeAt(4, 4, "5");
         QTest::keyClick(&w.grid(), Qt::Key_5, Qt::ControlModifier);
         QCOMPARE(w.form.gridControl().highlightedDigit(), 5);
@@ -121,7 +118,7 @@ class WindowKeysTest : public QObject {
     }
 
     void tabGoesThroughTheControlsInReadingOrder() {
-        Window w;
+        FormHarness w;
         w.grid().setFocus();
         QStringList stops;
         for (int i = 0; i < 60; ++i) {

@@ -5,9 +5,9 @@
 #include <QTest>
 
 #include "explanation_box.h"
+#include "form_harness.h"
 #include "grid_area.h"
 #include "grid_model.h"
-#include "window_fixture.h"
 
 namespace velmora::ui::test {
 
@@ -17,13 +17,8 @@ QRect inWindow(QWidget& w) {
     return QRect(w.mapTo(w.window(), QPoint(0, 0)), w.size());
 }
 
-void chooseSize(MainForm& form, int index) {
-    for (QAbstractButton* b : form.findChildren<QAbstractButton*>("optSize"))
-        if (b->property("Index").toInt() == index) b->click();
-}
-
 // Every cell square and of one size, the grid inside its area, the explanation beside or below.
-void checkLayout(Window& w) {
+void checkLayout(FormHarness& w) {
     EntryGrid& grid = w.grid();
     const int n = grid.gridModel().rowCount();
     for (int i = 0; i < n; ++i) {
@@ -62,7 +57,7 @@ class WindowLayoutTest : public QObject {
     void initTestCase() { prepareApplication(); }
 
     void theGridGrowsAndShrinksBackToItsDesignedCells() {
-        Window w;
+        FormHarness w;
         // The start-up size where the screen is large enough (the headless one is 800x600).
         const QSize startUp = w.form.sizeHint();
         w.form.resize(startUp);
@@ -77,10 +72,10 @@ class WindowLayoutTest : public QObject {
     }
 
     void everySizeFillsAMaximisedWindow() {
-        Window w;
+        FormHarness w;
         w.form.resize(1920, 1010);
         for (const int option : {0, 1, 9}) {
-            chooseSize(w.form, option);
+            w.chooseSize(option);
             QTRY_VERIFY(w.grid().cellSide() > w.grid().designedCellSide());
             checkLayout(w);
             // All but a division's rest of the offered square.
@@ -90,9 +85,9 @@ class WindowLayoutTest : public QObject {
     }
 
     void candidatesOfAMaximised18x18AreReadable() {
-        Window w;
+        FormHarness w;
         w.form.resize(1920, 1010);
-        chooseSize(w.form, 9);
+        w.chooseSize(9);
         w.form.findChild<QAbstractButton*>("ckbScribbleArea")->click();
         QTRY_VERIFY(w.grid().cellSide() > w.grid().designedCellSide());
         QApplication::processEvents();

@@ -8,18 +8,11 @@
 #include <atomic>
 
 #include "background_run.h"
+#include "form_harness.h"
 #include "history/form_control.h"
 #include "input_blocker.h"
-#include "window_fixture.h"
 
 namespace velmora::ui::test {
-
-namespace {
-
-const QString kPuzzle =
-    "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
-
-}  // namespace
 
 class WindowSessionTest : public QObject {
     Q_OBJECT
@@ -31,7 +24,7 @@ class WindowSessionTest : public QObject {
         const std::filesystem::path file = folder.filePath("autosave.svl").toStdString();
         std::string typed;
         {
-            Window first;
+            FormHarness first;
             first.form.keepSessionIn(file);
             first.typeAt(0, 0, kPuzzle);
             first.form.languageList().setCurrentIndex(2);
@@ -39,7 +32,7 @@ class WindowSessionTest : public QObject {
             first.form.close();
         }
         QVERIFY(std::filesystem::exists(file));
-        Window next;
+        FormHarness next;
         next.form.keepSessionIn(file);
         QVERIFY(next.form.restoreSession());
         QCOMPARE(next.gridText(), typed);
@@ -49,7 +42,7 @@ class WindowSessionTest : public QObject {
     }
 
     void generateLeavesTheWindowPainting() {
-        Window w;
+        FormHarness w;
         int ticks = 0;
         QTimer ticker;
         connect(&ticker, &QTimer::timeout, [&ticks] { ++ticks; });
@@ -62,7 +55,7 @@ class WindowSessionTest : public QObject {
     }
 
     void cancelStopsALongRunAndTheWindowTakesInputAgain() {
-        Window w;
+        FormHarness w;
         InputBlocker blocker(&w.form);
         BackgroundRun run(w.form, blocker);
         std::atomic<bool> cancel{false};

@@ -71,17 +71,6 @@ TEST(FormatsRealWorld, EveryVariantReadsTheSamePuzzle) {
     }
 }
 
-TEST(FormatsRealWorld, LowerCaseLettersAsElements) {
-    ReadOptions options;
-    options.elements = "ABCDEFGHI";
-    std::string line(kPuzzle);
-    for (char& c : line)
-        if (c >= '1' && c <= '9') c = static_cast<char>('a' + (c - '1'));
-    const ReadResult read = readPuzzles(line, options);
-    ASSERT_TRUE(read.ok());
-    EXPECT_EQ(read.puzzles[0].givens, digits(kPuzzle));
-}
-
 TEST(FormatsRealWorld, SdkHeadersBecomeMetadata) {
     const std::string sdk =
         "#ASadMan Software\r\n#DA random puzzle\r\n#CJust fill in the blanks!\r\n#C  and more\r\n"

@@ -4,7 +4,8 @@
 #include <random>
 #include <set>
 
-#include "step_samples.h"
+#include "exact/samples.h"
+#include "pattern_check.h"
 #include "steps/explained_path.h"
 #include "steps/rating.h"
 
@@ -34,9 +35,9 @@ bool singlesOnly(const ExplainedPath& path) {
 
 TEST(StepPaths, SinglesSamplesOfEveryShapeEndSolvedBySinglesAlone) {
     for (const BoxShape shape : kBoxShapes) {
-        for (const SamplePuzzle& p : readSamples(singlesFile(shape), shape)) {
-            const ExplainedPath path = explainGivens(shape, p.givens);
-            expectSoundReplay(CandidateGrid::fromValues(shape, p.givens), path, p.solution);
+        for (const auto& p : exact_test::samples(exact_test::singlesFile(shape), 50)) {
+            const ExplainedPath path = explainGivens(shape, p.puzzle);
+            expectSoundReplay(CandidateGrid::fromValues(shape, p.puzzle), path, p.solution);
             EXPECT_EQ(path.outcome, PathOutcome::Solved);
             EXPECT_EQ(path.finalGrid.values, p.solution);
             EXPECT_TRUE(singlesOnly(path));
@@ -56,8 +57,8 @@ TEST(StepPaths, ThinnedPencilMarksStillGiveSoundSteps) {
     for (const RuleSwitches& switches :
          {RuleSwitches{}, RuleSwitches{.grabs = false}, onlyHiddenPairs}) {
         for (const BoxShape shape : kBoxShapes) {
-            for (const SamplePuzzle& p : readSamples(singlesFile(shape), shape)) {
-                std::vector<int> givens = p.givens;
+            for (const auto& p : exact_test::samples(exact_test::singlesFile(shape), 50)) {
+                std::vector<int> givens = p.puzzle;
                 for (int& v : givens)
                     if (random() % 4 == 0) v = 0;
                 CandidateGrid grid = CandidateGrid::fromValues(shape, givens);
@@ -82,9 +83,9 @@ TEST(StepPaths, NineByNineSamplesAreSoundAndRatedByWhereTheyEnd) {
                                         {"generated-3x3.txt", PathOutcome::Solved},
                                         {"guessing-3x3.txt", PathOutcome::Stuck},
                                         {"singles-3x3.txt", PathOutcome::Solved}}) {
-        for (const SamplePuzzle& p : readSamples(file, {3, 3})) {
-            const ExplainedPath path = explainGivens({3, 3}, p.givens);
-            expectSoundReplay(CandidateGrid::fromValues({3, 3}, p.givens), path, p.solution);
+        for (const auto& p : exact_test::samples(file, 1000)) {
+            const ExplainedPath path = explainGivens({3, 3}, p.puzzle);
+            expectSoundReplay(CandidateGrid::fromValues({3, 3}, p.puzzle), path, p.solution);
             EXPECT_EQ(path.outcome, outcome) << file;
             const Rating rating = ratePath(path);
             EXPECT_EQ(rating.level == Level::Beyond, path.outcome == PathOutcome::Stuck);

@@ -1,31 +1,9 @@
-#include "step_samples.h"
+#include "pattern_check.h"
 
 #include <algorithm>
 #include <bit>
-#include <fstream>
-#include <sstream>
-
-#include "steps/grid_text.h"
 
 namespace velmora::test {
-
-std::vector<SamplePuzzle> readSamples(const std::string& file, BoxShape shape) {
-    std::ifstream in(std::string(VELMORA_TEST_DATA) + "/" + file);
-    std::vector<SamplePuzzle> puzzles;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (line.empty() || line[0] == '#') continue;
-        std::istringstream words(line);
-        std::string puzzle, solution;
-        words >> puzzle >> solution;
-        puzzles.push_back({shape, *parseGrid(puzzle, shape), *parseGrid(solution, shape)});
-    }
-    return puzzles;
-}
-
-std::string singlesFile(BoxShape shape) {
-    return "singles-" + std::to_string(shape.rows) + "x" + std::to_string(shape.cols) + ".txt";
-}
 
 namespace {
 
