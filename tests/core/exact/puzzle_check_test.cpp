@@ -6,14 +6,11 @@
 #include <algorithm>
 
 #include "exact/samples.h"
-#include "solution_count.h"
 
 namespace velmora {
 namespace {
 
-int oracle(const std::vector<int>& givens, BoxShape shape, int limit) {
-    return test::countSolutions(givens, shape.rows, shape.cols, limit);
-}
+using exact_test::oracle;
 
 class PuzzleCheckShapes : public testing::TestWithParam<BoxShape> {};
 
@@ -97,10 +94,7 @@ TEST_P(PuzzleCheckShapes, WrongValuesAgainstTheOneSolution) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AllShapes, PuzzleCheckShapes, testing::ValuesIn(kBoxShapes),
-                         [](const auto& shape) {
-                             return std::to_string(shape.param.rows) + "x" +
-                                    std::to_string(shape.param.cols);
-                         });
+                         [](const auto& p) { return test::shapeName(p.param); });
 
 // Two open cells left without a value by two separate sets of givens: no single given is to
 // blame. With a solvable puzzle there is nothing to look for.

@@ -6,6 +6,7 @@
 
 #include "bench.h"
 #include "model/box_shape.h"
+#include "solution_count.h"
 
 namespace velmora::exact_test {
 
@@ -50,6 +51,11 @@ inline bool solves(const std::vector<int>& grid, const std::vector<int>& givens,
         if (givens[at] != 0 && givens[at] != grid[at]) return false;
     }
     return true;
+}
+
+// The plain backtracking counter of tests/support.
+inline int oracle(const std::vector<int>& givens, BoxShape shape, int limit) {
+    return test::countSolutions(givens, shape.rows, shape.cols, limit);
 }
 
 }  // namespace velmora::exact_test

@@ -7,6 +7,7 @@
 #include <random>
 #include <string>
 
+#include "bench.h"
 #include "formats/puzzle_reader.h"
 #include "formats/puzzle_writer.h"
 #include "texts/read_error_texts.h"
@@ -127,11 +128,8 @@ TEST_P(FormatsRoundTrip, OwnElementCharactersInEitherCase) {
     EXPECT_EQ(readPuzzles(lower, upper).puzzles.at(0).givens, p.givens);
 }
 
-std::string shapeName(const testing::TestParamInfo<BoxShape>& shape) {
-    return std::to_string(shape.param.rows) + "x" + std::to_string(shape.param.cols);
-}
-
-INSTANTIATE_TEST_SUITE_P(AllShapes, FormatsRoundTrip, testing::ValuesIn(kBoxShapes), shapeName);
+INSTANTIATE_TEST_SUITE_P(AllShapes, FormatsRoundTrip, testing::ValuesIn(kBoxShapes),
+                         [](const auto& p) { return test::shapeName(p.param); });
 
 }  // namespace
 }  // namespace velmora

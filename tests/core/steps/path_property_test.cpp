@@ -1,9 +1,12 @@
-// Replays explained paths of the sample puzzles of every shape against their solutions.
+// Replays explained paths of the sample puzzles of every shape against their solutions, and of
+// generated puzzles against the program's own solver.
 #include <gtest/gtest.h>
 
 #include <random>
 #include <set>
 
+#include "bench.h"
+#include "commands/commands.h"
 #include "exact/samples.h"
 #include "pattern_check.h"
 #include "steps/explained_path.h"
@@ -97,6 +100,23 @@ TEST(StepPaths, NineByNineSamplesAreSoundAndRatedByWhereTheyEnd) {
     ASSERT_FALSE(harderScores.empty());
     EXPECT_LT(*std::max_element(easyScores.begin(), easyScores.end()),
               *std::min_element(harderScores.begin(), harderScores.end()));
+}
+
+// With every rule on the path finishes every generated puzzle, of every shape, with the solver's
+// solution.
+TEST(StepPaths, FinishesWhatTheRulesFinishOnEveryShape) {
+    for (const BoxShape shape : kBoxShapes) {
+        Bench bench(shape.rows, shape.cols, 11);
+        bench.settings.difficultyValue = 100;
+        for (int round = 0; round < 2; ++round) {
+            cbGenerate_Click(*bench.wb);
+            const ExplainedPath path = explainGivens(shape, bench.values(true));
+            cbSolve_Click(*bench.wb);
+            ASSERT_EQ(bench.cells().SolvedStatus, 1);
+            EXPECT_EQ(path.outcome, PathOutcome::Solved) << shapeName(shape);
+            EXPECT_EQ(path.finalGrid.values, bench.values()) << shapeName(shape);
+        }
+    }
 }
 
 }  // namespace
