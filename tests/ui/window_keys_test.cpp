@@ -1,6 +1,9 @@
-// The window by keyboard alone: a whole puzzle typed in, every menu shortcut running its command,
-// the highlight and pencil-mark keys, and the Tab order.
+// The window by keyboard and screen reader alone: a whole puzzle typed in, every menu shortcut
+// running its command, the highlight and pencil-mark keys, the Tab order, every control named in
+// the window's language, and each grid cell by its place and contents as the grid changes.
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleTableInterface>
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
@@ -16,6 +19,18 @@
 namespace velmora::ui::test {
 
 namespace {
+
+QString nameOf(QObject* o) {
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(o);
+    return a ? a->text(QAccessible::Name) : QString();
+}
+
+QString cellName(EntryGrid& grid, int r, int c) {
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&grid);
+    if (!table || !table->tableInterface()) return {};
+    QAccessibleInterface* cell = table->tableInterface()->cellAt(r, c);
+    return cell ? cell->text(QAccessible::Name) : QString();
+}
 
 QAbstractButton* buttonOf(MainForm& form, QAction* action) {
     for (QAbstractButton* b : form.findChildren<QAbstractButton*>())
@@ -46,7 +61,44 @@ bool shortcutsRun(FormHarness& w, const char* name) {
 class WindowKeysTest : public QObject {
     Q_OBJECT
   private slots:
-    void initTestCase() { prepareApplication(); }
+    void initTestCase() {
+        prepareApplication();
+        // As with a screen reader listening: views tell it of every change.
+        QAccessible::setActive(true);
+    }
+
+    void checkBoxesAreNamedByTheirCaptionsInEachLanguage() {
+        FormHarness w;
+        QWidget* pencil = w.form.findChild<QWidget*>("ckbScribbleArea");
+        QCOMPARE(nameOf(pencil), QString("Show Pencil Marks"));
+        QCOMPARE(nameOf(w.form.findChild<QWidget*>("hsDifficulty")), QString("Difficulty"));
+        QCOMPARE(nameOf(w.form.findChild<QWidget*>("tbSingles")), QString("Singles"));
+        w.form.languageList().setCurrentIndex(1);
+        QCOMPARE(nameOf(pencil), QString("Zeigt die Hilfszahlen"));
+        QCOMPARE(nameOf(&w.grid()), QString("Sudoku-Gitter"));
+        w.form.languageList().setCurrentIndex(2);
+        QCOMPARE(nameOf(pencil), QString("Crayon"));
+    }
+
+    void everyControlTabReachesHasAName() {
+        FormHarness w;
+        for (QWidget* widget : w.form.findChildren<QWidget*>()) {
+            if (widget->focusPolicy() & Qt::TabFocus && widget->isVisibleTo(&w.form) &&
+                widget->objectName() != "qt_spinbox_lineedit")
+                QVERIFY2(!nameOf(widget).isEmpty(), qPrintable(widget->objectName()));
+        }
+    }
+
+    void aCellSaysItsPlaceAndContentsAsTheyChange() {
+        FormHarness w;
+        QCOMPARE(cellName(w.grid(), 2, 6), QString("r3c7: empty"));
+        w.typeAt(2, 6, "5");
+        QCOMPARE(cellName(w.grid(), 2, 6), QString("r3c7: 5, given"));
+        w.form.findChild<QAbstractButton*>("ckbScribbleArea")->click();
+        QCOMPARE(cellName(w.grid(), 2, 7), QString("r3c8: candidates 1 2 3 4 6 7 8 9"));
+        w.form.languageList().setCurrentIndex(1);
+        QCOMPARE(cellName(w.grid(), 2, 6), QString("Z3S7: 5, Vorgabe"));
+    }
 
     void aWholePuzzleTypesInByKeysAlone() {
         FormHarness w;

@@ -1,23 +1,110 @@
-// The puzzle kept from one run to the next, and long commands that leave the window painting.
+// The window over a session: the grid grows with the window (square cells, fonts that follow,
+// readable candidates on a maximised 18x18, the explanation never over the grid), the puzzle kept
+// from one run to the next, and long commands that leave the window painting.
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QImage>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <atomic>
 
 #include "background_run.h"
+#include "explanation_box.h"
 #include "form_harness.h"
+#include "grid_area.h"
+#include "grid_model.h"
 #include "history/form_control.h"
 #include "input_blocker.h"
 
 namespace velmora::ui::test {
 
+namespace {
+
+QRect inWindow(QWidget& w) {
+    return QRect(w.mapTo(w.window(), QPoint(0, 0)), w.size());
+}
+
+// Every cell square and of one size, the grid inside its area, the explanation beside or below.
+void checkLayout(FormHarness& w) {
+    EntryGrid& grid = w.grid();
+    const int n = grid.gridModel().rowCount();
+    for (int i = 0; i < n; ++i) {
+        QCOMPARE(grid.columnWidth(i), grid.cellSide());
+        QCOMPARE(grid.rowHeight(i), grid.cellSide());
+    }
+    const QRect cells = inWindow(grid);
+    QVERIFY(inWindow(w.form.gridArea()).contains(cells));
+    QVERIFY(!cells.intersects(inWindow(w.form.explanation())));
+}
+
+// The height in pixels of the tallest run of candidate-coloured rows in the cell at (r, c).
+int candidateHeight(EntryGrid& grid, int r, int c) {
+    const QImage image =
+        grid.viewport()->grab(grid.visualRect(grid.model()->index(r, c))).toImage();
+    int tallest = 0;
+    int run = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        bool ink = false;
+        for (int x = 0; x < image.width() && !ink; ++x) {
+            const QColor p = image.pixelColor(x, y);
+            // The grey-violet of candidates, anti-aliased towards the background.
+            ink = p.blue() - p.red() > 25 && p.red() < 200;
+        }
+        run = ink ? run + 1 : 0;
+        tallest = std::max(tallest, run);
+    }
+    return tallest;
+}
+
+}  // namespace
+
 class WindowSessionTest : public QObject {
     Q_OBJECT
   private slots:
     void initTestCase() { prepareApplication(); }
+
+    void theGridGrowsAndShrinksBackToItsDesignedCells() {
+        FormHarness w;
+        // The start-up size where the screen is large enough (the headless one is 800x600).
+        const QSize startUp = w.form.sizeHint();
+        w.form.resize(startUp);
+        QTRY_COMPARE(w.grid().cellSide(), w.grid().designedCellSide());
+        QVERIFY(!w.form.gridArea().explanationBeside());
+        checkLayout(w);
+        w.form.resize(startUp + QSize(300, 300));
+        QTRY_VERIFY(w.grid().fontScale() > 1.0);
+        checkLayout(w);
+        w.form.resize(startUp);
+        QTRY_COMPARE(w.grid().cellSide(), w.grid().designedCellSide());
+    }
+
+    void everySizeFillsAMaximisedWindow() {
+        FormHarness w;
+        w.form.resize(1920, 1010);
+        for (const int option : {0, 1, 9}) {
+            w.chooseSize(option);
+            QTRY_VERIFY(w.grid().cellSide() > w.grid().designedCellSide());
+            checkLayout(w);
+            // All but a division's rest of the offered square.
+            const int n = w.grid().gridModel().rowCount();
+            QVERIFY(w.grid().height() > w.form.gridArea().height() - 140 - n);
+        }
+    }
+
+    void candidatesOfAMaximised18x18AreReadable() {
+        FormHarness w;
+        w.form.resize(1920, 1010);
+        w.chooseSize(9);
+        w.form.findChild<QAbstractButton*>("ckbScribbleArea")->click();
+        QTRY_VERIFY(w.grid().cellSide() > w.grid().designedCellSide());
+        QApplication::processEvents();
+        const int height = candidateHeight(w.grid(), 0, 1);
+        QVERIFY2(height >= 9, qPrintable(QString::number(height)));
+        QVERIFY(height < w.grid().cellSide() / 3);  // one row of candidates, not the cell
+    }
 
     void closingKeepsThePuzzleAndTheNextStartBringsItBack() {
         QTemporaryDir folder;
