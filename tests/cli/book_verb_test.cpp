@@ -99,59 +99,52 @@ TEST_F(BookVerbTest, EveryShapeHoldsTheGeneratedPuzzlesAndSolutionsOnTheirPages)
 
 TEST_F(BookVerbTest, LevelKeepsTheFirstGeneratedPuzzlesOfThatLevel) {
     const std::string pdf = file("medium.pdf");
-    const Outcome made = cli({"book", "--level", "medium", "--difficulty", "100", "--seed", "3",
-                              "--count", "2", "--page", "a4", "--out", pdf});
+    const Outcome made = cli(
+        words("book --level medium --difficulty 100 --seed 3 --count 2 --page a4 --out " + pdf));
     ASSERT_EQ(made.status, 0) << made.err;
-    const auto generated =
-        lines(cli({"generate", "--difficulty", "100", "--seed", "3", "--count", "60"}).out);
-    std::string all;
-    for (const std::string& line : generated)
-        all += line + '\n';
-    const auto ratings = lines(cli({"rate"}, all).out);
-    ASSERT_EQ(ratings.size(), generated.size());
+    const std::string generated = cli(words("generate --difficulty 100 --seed 3 --count 60")).out;
+    const auto puzzles = lines(generated);
+    const auto ratings = lines(cli({"rate"}, generated).out);
+    ASSERT_EQ(ratings.size(), puzzles.size());
     std::vector<std::string> medium;
-    for (std::size_t i = 0; i < generated.size() && medium.size() < 2; ++i)
-        if (ratings[i].rfind("medium\t", 0) == 0) medium.push_back(generated[i]);
+    for (std::size_t i = 0; i < puzzles.size() && medium.size() < 2; ++i)
+        if (ratings[i].rfind("medium\t", 0) == 0) medium.push_back(puzzles[i]);
     ASSERT_EQ(medium.size(), 2u) << "too few medium puzzles to compare";
     const book::BookPlan plan(book::Paper::A4, {3, 3}, 2, 4, false);
     EXPECT_EQ(readBook(pdf, plan, 9).grids, medium);
 }
 
-TEST_F(BookVerbTest, ALevelThatNeverComesStopsWithStatus1AndLeavesTheFileAlone) {
+// A level that never comes, or a path that cannot be written, stops with status 1 and says why;
+// an old file stays as it was.
+TEST_F(BookVerbTest, FailuresStopWithStatus1AndLeaveTheFileAlone) {
     const std::string pdf = file("kept.pdf");
     std::ofstream(pdf) << "old";
-    const Outcome run =
-        cli({"book", "--box", "2x2", "--level", "hard", "--seed", "1", "--out", pdf});
+    const Outcome run = cli(words("book --box 2x2 --level hard --seed 1 --out " + pdf));
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("no hard puzzle came in 200 attempts"), std::string::npos) << run.err;
     std::ifstream in(pdf);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "old");
-}
-
-TEST_F(BookVerbTest, AnUnwritablePathIsAClearErrorWithStatus1) {
-    for (const std::string& pdf : {file("missing/book.pdf"), folder_.path.string()}) {
-        const Outcome run = cli({"book", "--count", "1", "--out", pdf});
-        EXPECT_EQ(run.status, 1);
-        EXPECT_EQ(run.err.rfind("sudoku-velmora-cli: cannot write " + pdf + ": ", 0), 0u)
-            << run.err;
+    for (const std::string& path : {file("missing/book.pdf"), folder_.path.string()}) {
+        const Outcome failed = cli({"book", "--count", "1", "--out", path});
+        EXPECT_EQ(failed.status, 1);
+        EXPECT_EQ(failed.err.rfind("sudoku-velmora-cli: cannot write " + path + ": ", 0), 0u)
+            << failed.err;
     }
 }
 
 TEST_F(BookVerbTest, BadOptionsExitWith2AndSayWhy) {
     const std::string pdf = file("bad.pdf");
-    const std::vector<std::pair<std::vector<std::string>, std::string>> cases{
-        {{"--box", "4x4", "--per-page", "4"}, "choose 1 or 2 a page"},
-        {{"--box", "3x4", "--per-page", "6"}, "choose 1, 2 or 4"},
-        {{"--per-page", "3"}, "choose 1, 2, 4 or 6"},
-        {{"--per-page", "30"}, "too small to write in (at least 7.0 mm)"},
-        {{"--page", "b5"}, "--page wants a4 or letter"},
-        {{"--level", "extreme"}, "--level wants easy, medium or hard"},
-        {{"--input", "x.txt", "--seed", "4"}, "--seed is for new puzzles"},
+    const std::pair<std::string, std::string> cases[]{
+        {"--box 4x4 --per-page 4", "choose 1 or 2 a page"},
+        {"--box 3x4 --per-page 6", "choose 1, 2 or 4"},
+        {"--per-page 3", "choose 1, 2, 4 or 6"},
+        {"--per-page 30", "too small to write in (at least 7.0 mm)"},
+        {"--page b5", "--page wants a4 or letter"},
+        {"--level extreme", "--level wants easy, medium or hard"},
+        {"--input x.txt --seed 4", "--seed is for new puzzles"},
     };
     for (const auto& [options, message] : cases) {
-        std::vector<std::string> args{"book", "--out", pdf};
-        args.insert(args.end(), options.begin(), options.end());
-        const Outcome run = cli(args);
+        const Outcome run = cli(words("book --out " + pdf + " " + options));
         EXPECT_EQ(run.status, 2) << message;
         EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
     }
@@ -166,9 +159,8 @@ TEST_F(BookVerbTest, InputPuzzlesAreTakenAsTheyAreAndAMalformedLineRefusesTheBoo
     for (std::size_t i = 0; i < 3; ++i)
         input += expected[i].puzzle + ' ' + expected[i].solution + '\n';
     const std::string pdf = file("input.pdf");
-    const Outcome made = cli({"book", "--box", "2x4", "--input", "-", "--solutions", "--page", "a4",
-                              "--per-page", "2", "--out", pdf},
-                             input);
+    const Outcome made = cli(
+        words("book --box 2x4 --input - --solutions --page a4 --per-page 2 --out " + pdf), input);
     ASSERT_EQ(made.status, 0) << made.err;
     const book::BookPlan plan(book::Paper::A4, {2, 4}, 3, 2, true);
     const auto grids = readBook(pdf, plan, 8).grids;

@@ -3,28 +3,20 @@
 // each language, all read back from the written PDF) and the window's "Puzzle book..." command
 // (its button and texts, a dialog that starts from the window, a run that writes the generator's
 // puzzles or, cancelled, nothing).
-#include <QComboBox>
 #include <QFile>
 #include <QProgressDialog>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
 
-#include "bench.h"
 #include "book_command.h"
 #include "book_dialog.h"
 #include "book_pdf_grids.h"
 #include "book_puzzle.h"
 #include "book_run.h"
-#include "command_column.h"
-#include "main_form.h"
+#include "form_harness.h"
 #include "model/size_options.h"
 #include "pdf_book_file.h"
-#include "size_frame.h"
 
 namespace velmora::ui::test {
 

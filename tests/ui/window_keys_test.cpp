@@ -5,11 +5,8 @@
 #include <QAccessible>
 #include <QAccessibleTableInterface>
 #include <QAction>
-#include <QClipboard>
-#include <QComboBox>
 #include <QLineEdit>
 #include <QSignalSpy>
-#include <QTimer>
 
 #include "display/grid_control.h"
 #include "form_harness.h"

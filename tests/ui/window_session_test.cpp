@@ -2,20 +2,15 @@
 // readable candidates on a maximised 18x18, the explanation never over the grid), the puzzle kept
 // from one run to the next, and long commands that leave the window painting.
 #include <QAbstractButton>
-#include <QComboBox>
 #include <QImage>
 #include <QProgressDialog>
-#include <QPushButton>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
 #include <atomic>
 
 #include "background_run.h"
 #include "explanation_box.h"
 #include "form_harness.h"
 #include "grid_area.h"
-#include "grid_model.h"
 #include "history/form_control.h"
 #include "input_blocker.h"
 
