@@ -31,15 +31,10 @@ int designedSquare() {
     return side;
 }
 
-TEST(GridFitTest, EveryShapeKeepsItsDesignedCellsAtTheStartUpSize) {
-    const int square = designedSquare();
-    for (const auto& [cell, n] : designedGrids())
-        EXPECT_EQ(fittedCellSide(cell, n, square, square), cell) << n;
-}
-
-TEST(GridFitTest, GrownGridsFillTheirSquareAndNeverOverflowIt) {
+TEST(GridFitTest, DesignedCellsAtStartUpAndGrownGridsFillTheirSquareWithoutOverflow) {
     const int square = designedSquare();
     for (const auto& [cell, n] : designedGrids()) {
+        EXPECT_EQ(fittedCellSide(cell, n, square, square), cell) << "the start-up size, " << n;
         int previous = 0;
         for (int offered = square / 2; offered <= 3 * square; offered += 37) {
             const int side = fittedCellSide(cell, n, square, offered);
