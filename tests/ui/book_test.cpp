@@ -197,13 +197,13 @@ class BookTest : public QObject {
         QCOMPARE(items(dialog.perPageBox), QStringList({"1", "2", "4"}));
         QCOMPARE(dialog.perPageBox->currentText(), QString("4"));
 
-        dialog.shapeBox->setCurrentText("6x6 (2x3)");
-        QCOMPARE(items(dialog.perPageBox), QStringList({"1", "2", "4", "6"}));
+        dialog.shapeBox->setCurrentText("18x18 (3x6)");
+        QCOMPARE(items(dialog.perPageBox), QStringList({"1", "2"}));
         QCOMPARE(dialog.perPageBox->currentText(), QString("2"));
 
         dialog.levelBox->setCurrentIndex(2);
         const BookChoice choice = dialog.choice();
-        QCOMPARE(choice.request.shape, (BoxShape{2, 3}));
+        QCOMPARE(choice.request.shape, (BoxShape{3, 6}));
         QCOMPARE(choice.request.difficulty, 40);
         QVERIFY(choice.request.level == Level::Medium);
         QCOMPARE(choice.options.perPage, 2);
