@@ -121,9 +121,6 @@ TEST_P(ExactSolverShapes, StopsAtTheLimit) {
     EXPECT_FALSE(stopped.exact());
 }
 
-INSTANTIATE_TEST_SUITE_P(AllShapes, ExactSolverShapes, testing::ValuesIn(kBoxShapes),
-                         [](const auto& p) { return test::shapeName(p.param); });
-
 // Every puzzle of the benchmark files has its one solution, found whole; the 9x9 ones (counted by
 // a search of their own) are also counted by the plain counter.
 TEST(ExactSolver, BenchmarkPuzzlesHaveTheirOneSolution) {
@@ -219,11 +216,7 @@ TEST(ExactSolver, RejectsWrongInput) {
     EXPECT_THROW((void)solver.count(std::vector<int>(16, 0), 0), std::invalid_argument);
 }
 
-using exact_test::oracle;
-
-class PuzzleCheckShapes : public testing::TestWithParam<BoxShape> {};
-
-TEST_P(PuzzleCheckShapes, VerdictsAndCounts) {
+TEST_P(ExactSolverShapes, PuzzleCheckVerdictsAndCounts) {
     const BoxShape shape = GetParam();
     const auto s = exact_test::samples(exact_test::singlesFile(shape), 1).at(0);
     const PuzzleCheck unique = checkPuzzle(shape, s.puzzle);
@@ -246,7 +239,7 @@ TEST_P(PuzzleCheckShapes, VerdictsAndCounts) {
 // Every given of the first sample changed in turn until the puzzle has no solution: the typo
 // finder must name the changed cell with its right value, and every suspect it names must make
 // the puzzle solvable when removed.
-TEST_P(PuzzleCheckShapes, FindsAChangedGivenAndItsValue) {
+TEST_P(ExactSolverShapes, PuzzleCheckFindsAChangedGivenAndItsValue) {
     const BoxShape shape = GetParam();
     const auto s = exact_test::samples(exact_test::singlesFile(shape), 1).at(0);
     int typosTried = 0;
@@ -284,7 +277,7 @@ TEST_P(PuzzleCheckShapes, FindsAChangedGivenAndItsValue) {
     EXPECT_EQ(typosTried, 2);
 }
 
-TEST_P(PuzzleCheckShapes, WrongValuesAgainstTheOneSolution) {
+TEST_P(ExactSolverShapes, PuzzleCheckWrongValuesAgainstTheOneSolution) {
     const BoxShape shape = GetParam();
     const auto s = exact_test::samples(exact_test::singlesFile(shape), 1).at(0);
     std::vector<int> user(s.puzzle.size(), 0);
@@ -301,9 +294,6 @@ TEST_P(PuzzleCheckShapes, WrongValuesAgainstTheOneSolution) {
     const std::vector<int> empty(s.puzzle.size(), 0);
     EXPECT_FALSE(findWrongValues(shape, empty, user).has_value());
 }
-
-INSTANTIATE_TEST_SUITE_P(AllShapes, PuzzleCheckShapes, testing::ValuesIn(kBoxShapes),
-                         [](const auto& p) { return test::shapeName(p.param); });
 
 // Two open cells left without a value by two separate sets of givens: no single given is to
 // blame. With a solvable puzzle there is nothing to look for.
@@ -322,6 +312,9 @@ TEST(TypoSearch, TwoBlockedCellsAreNotOneTypo) {
     EXPECT_TRUE(findTypos(shape, givens).noSingleGivenExplains());
     EXPECT_FALSE(findTypos(shape, std::vector<int>(81, 0)).searched);
 }
+
+INSTANTIATE_TEST_SUITE_P(AllShapes, ExactSolverShapes, testing::ValuesIn(kBoxShapes),
+                         [](const auto& p) { return test::shapeName(p.param); });
 
 }  // namespace
 }  // namespace velmora
