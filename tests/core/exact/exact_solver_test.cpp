@@ -141,13 +141,6 @@ TEST(ExactSolver, BenchmarkPuzzlesHaveTheirOneSolution) {
             }
         }
     }
-    ExactSolver solver({3, 3});
-    for (const auto& s : exact_test::samples("guessing-3x3.txt", 8)) {
-        const SolutionCount count = solver.count(s.puzzle, 2);
-        EXPECT_GT(count.guesses, 0);
-        EXPECT_EQ(count.solutions, 1);
-        EXPECT_EQ(count.firstSolution, s.solution);
-    }
 }
 
 // The 9x9 search on puzzles with no, one and many solutions: hard puzzles with one given changed
