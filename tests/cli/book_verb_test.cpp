@@ -20,19 +20,14 @@ namespace fs = std::filesystem;
 
 struct Outcome {
     int status = 0;
-    std::string out;
-    std::string err;
+    std::string out, err;
 };
 
 Outcome cli(const std::vector<std::string>& args, const std::string& input = {}) {
     std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    Outcome run;
-    run.status = runCliWithBook(args, in, out, err, false, bookVerb);
-    run.out = out.str();
-    run.err = err.str();
-    return run;
+    std::ostringstream out, err;
+    const int status = runCliWithBook(args, in, out, err, false, bookVerb);
+    return {status, out.str(), err.str()};
 }
 
 // The lines of a text, or with `delimiter` ' ' its words.
