@@ -201,10 +201,9 @@ TEST(ExactSolver, NineByNineStopsAtItsGuessBudget) {
 TEST(ExactSolver, RejectsWrongInput) {
     EXPECT_THROW(ExactSolver({3, 2}), std::invalid_argument);
     ExactSolver solver({2, 2});
-    const std::vector<int> tooShort(15, 0);
     std::vector<int> tooLarge(16, 0);
     tooLarge[3] = 5;
-    EXPECT_THROW((void)solver.count(tooShort, 2), std::invalid_argument);
+    EXPECT_THROW((void)solver.count(std::vector<int>(15, 0), 2), std::invalid_argument);
     EXPECT_THROW((void)solver.count(tooLarge, 2), std::invalid_argument);
     EXPECT_THROW((void)solver.count(std::vector<int>(16, 0), 0), std::invalid_argument);
 }

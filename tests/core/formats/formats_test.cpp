@@ -132,15 +132,8 @@ INSTANTIATE_TEST_SUITE_P(AllShapes, FormatsRoundTrip, testing::ValuesIn(kBoxShap
                          [](const auto& p) { return test::shapeName(p.param); });
 
 // The puzzle every variant below holds, with its givens counted independently of the reader.
-constexpr std::string_view kPuzzle =
+const std::string kPuzzle =
     ".2..........6....3.74.8.........3..2.8..4..1.6..5.........1.78.5....9..........4.";
-
-std::vector<int> digits(std::string_view line) {
-    std::vector<int> values;
-    for (const char c : line)
-        values.push_back(c >= '1' && c <= '9' ? c - '0' : 0);
-    return values;
-}
 
 struct Variant {
     const char* name;
@@ -171,12 +164,11 @@ std::vector<Variant> variants() {
          "\n  -2- --- ---  \n--- 6-- --3\n-74 -8- ---\n\n--- --3 --2\n-8- -4- -1-\n"
          "6-- 5-- ---\n\n--- -1- 78-\n5-- --9 ---\n--- --- -4-\n\n",
          PuzzleFormat::Grid},
-        {"line with a rating", "  " + std::string(kPuzzle) + "  ER 6.6/1.2/1.2 # hard\r\n",
-         PuzzleFormat::Line},
+        {"line with a rating", "  " + kPuzzle + "  ER 6.6/1.2/1.2 # hard\r\n", PuzzleFormat::Line},
         {"line with other markers",
          "*2__________6____3*74*8*********3**2*8**4**1*6**5*********1*78*5****9**********4*",
          PuzzleFormat::Line},
-        {"tagged", "3x3:" + std::string(kPuzzle), PuzzleFormat::Tagged},
+        {"tagged", "3x3:" + kPuzzle, PuzzleFormat::Tagged},
     };
 }
 
@@ -185,7 +177,7 @@ TEST(FormatsRealWorld, EveryVariantReadsTheSamePuzzle) {
         const ReadResult read = readPuzzles(v.text);
         ASSERT_TRUE(read.ok()) << v.name << ": " << readErrorMessage(*read.error, 0);
         ASSERT_EQ(read.puzzles.size(), 1U) << v.name;
-        EXPECT_EQ(read.puzzles[0].givens, digits(kPuzzle)) << v.name;
+        EXPECT_EQ(read.puzzles[0].givens, test::valuesOf(kPuzzle)) << v.name;
         EXPECT_EQ(read.puzzles[0].format, v.format) << v.name;
         EXPECT_EQ(read.puzzles[0].shape, (BoxShape{3, 3})) << v.name;
     }
@@ -201,7 +193,7 @@ TEST(FormatsRealWorld, SdkHeadersBecomeMetadata) {
     ASSERT_TRUE(read.ok());
     const ExchangePuzzle& p = read.puzzles.at(0);
     EXPECT_EQ(p.format, PuzzleFormat::Sdk);
-    EXPECT_EQ(p.givens, digits(kPuzzle));
+    EXPECT_EQ(p.givens, test::valuesOf(kPuzzle));
     const std::vector<std::pair<std::string, std::string>> expected{
         {"author", "SadMan Software"},
         {"description", "A random puzzle"},
@@ -240,7 +232,7 @@ TEST(FormatsRealWorld, PencilMarkGridGivesGivensAndCandidates) {
     EXPECT_EQ(p.format, PuzzleFormat::PencilMarks);
     EXPECT_EQ(
         p.givens,
-        digits(
+        test::valuesOf(
             ".2....56....6....3.74.8.........3..2.8..4..1.6..5.........1.78.5....9..........4."));
     ASSERT_TRUE(p.candidates);
     EXPECT_EQ((*p.candidates)[0], 0b110000101U);   // 1389
