@@ -16,7 +16,6 @@ namespace velmora::cli {
 namespace {
 
 using book::test::readBook;
-namespace fs = std::filesystem;
 
 struct Outcome {
     int status = 0;
@@ -145,7 +144,7 @@ TEST_F(BookVerbTest, BadOptionsExitWith2AndSayWhy) {
     }
     EXPECT_NE(cli({"book", "--count", "2"}).err.find("book needs --out FILE.pdf"),
               std::string::npos);
-    EXPECT_FALSE(fs::exists(pdf));
+    EXPECT_FALSE(std::filesystem::exists(pdf));
 }
 
 TEST_F(BookVerbTest, InputPuzzlesAreTakenAsTheyAreAndAMalformedLineRefusesTheBook) {
@@ -170,7 +169,7 @@ TEST_F(BookVerbTest, InputPuzzlesAreTakenAsTheyAreAndAMalformedLineRefusesTheBoo
         cli({"book", "--box", "2x4", "--input", "-", "--out", broken}, input + "12345\n");
     EXPECT_EQ(refused.status, 1);
     EXPECT_NE(refused.err.find("Line 5"), std::string::npos) << refused.err;
-    EXPECT_FALSE(fs::exists(broken));
+    EXPECT_FALSE(std::filesystem::exists(broken));
 }
 
 TEST(BookVerbWithoutQt, SaysItWasNotBuilt) {

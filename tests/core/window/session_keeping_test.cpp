@@ -8,9 +8,6 @@
 namespace velmora::test {
 namespace {
 
-const std::string kPuzzle =
-    "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
-
 TEST(SessionKeepingTest, EverythingOfThePuzzleComesBackInSolutionMode) {
     TempFolder folder;
     const auto file = folder.path / "data" / std::string(kSessionFileName);
@@ -42,7 +39,7 @@ TEST(SessionKeepingTest, EverythingOfThePuzzleComesBackInSolutionMode) {
 TEST(SessionKeepingTest, MissingOrDamagedFilesChangeNothingAndSayNothing) {
     TempFolder folder;
     Bench b;
-    b.enterGivens(kPuzzle);
+    b.enterGivens(loadSamples("logic-3x3.txt").at(0).puzzle);
     const std::string before = b.gridText();
     EXPECT_FALSE(restoreSession(*b.wb, folder.path / "none.svl"));
     for (const std::string& bytes :
@@ -59,7 +56,7 @@ TEST(SessionKeepingTest, MissingOrDamagedFilesChangeNothingAndSayNothing) {
 // Paste and Generate are checked with their commands.
 TEST(EntryModeTest, LoadLeavesTheWindowReadyToSolveAndClearReadyToEnterGivens) {
     Bench b;
-    b.enterGivens(kPuzzle);
+    b.enterGivens(loadSamples("logic-3x3.txt").at(0).puzzle);
     b.save("p.svl");
     cbClear_Click(*b.wb);
     EXPECT_TRUE(b.history().Initial);
@@ -70,7 +67,7 @@ TEST(EntryModeTest, LoadLeavesTheWindowReadyToSolveAndClearReadyToEnterGivens) {
 
 TEST(EntryModeTest, ACancelledGeneratePutsThePuzzleBack) {
     Bench b;
-    b.enterGivens(kPuzzle);
+    b.enterGivens(loadSamples("logic-3x3.txt").at(0).puzzle);
     b.cell(0, 2).putEntered(4);
     const std::vector<int> values = b.values();
     const std::vector<int> givens = b.values(true);
