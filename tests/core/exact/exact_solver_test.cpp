@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <random>
 #include <stdexcept>
-#include <string>
 
 #include "exact/exact_solver.h"
 #include "exact/puzzle_check.h"

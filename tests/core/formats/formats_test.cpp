@@ -10,8 +10,6 @@
 #include <bit>
 #include <optional>
 #include <random>
-#include <string>
-#include <vector>
 
 #include "bench.h"
 #include "formats/puzzle_reader.h"
