@@ -1,6 +1,6 @@
-// A main window for the window tests: message boxes are answered and recorded here, the grid is
-// read from its model and typed into through the widget, and buttons are clicked with the mouse,
-// as a user would.
+// A main window for the window suites: message boxes are answered and recorded instead of shown,
+// the grid is read from its model and typed into through the widget, and buttons are clicked
+// with the mouse, as a user would.
 #pragma once
 
 #include <QApplication>
@@ -29,7 +29,11 @@ namespace velmora::ui::test {
 
 using velmora::test::loadSamples;
 
-// The look every test runs with, and QStandardPaths' test folders.
+// A newspaper 9x9 as typed in, '.' for a blank.
+inline const QString kPuzzle =
+    "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
+
+// The look every test runs with; nothing a suite does may reach the real user's files.
 inline void prepareApplication() {
     QApplication::setStyle("Fusion");
     QStandardPaths::setTestModeEnabled(true);
@@ -43,6 +47,7 @@ struct FormHarness {
         });
         form.show();
         form.activateWindow();
+        QApplication::setActiveWindow(&form);
         if (!QTest::qWaitForWindowActive(&form)) qWarning("the window did not become active");
         grid().setFocus();
     }

@@ -1,24 +1,33 @@
-// The window by keyboard alone: a whole puzzle typed in, every menu shortcut running its command,
-// the highlight and pencil-mark keys, and the Tab order.
+// The window by keyboard and screen reader alone: a whole puzzle typed in, every menu shortcut
+// running its command, the highlight and pencil-mark keys, the Tab order, every control named in
+// the window's language, and each grid cell by its place and contents as the grid changes.
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleTableInterface>
 #include <QAction>
-#include <QClipboard>
-#include <QComboBox>
 #include <QLineEdit>
 #include <QSignalSpy>
-#include <QTimer>
 
 #include "display/grid_control.h"
+#include "form_harness.h"
 #include "history/form_control.h"
-#include "window_fixture.h"
 #include "window_menus.h"
 
 namespace velmora::ui::test {
 
 namespace {
 
-const QString kPuzzle =
-    "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
+QString nameOf(QObject* o) {
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(o);
+    return a ? a->text(QAccessible::Name) : QString();
+}
+
+QString cellName(EntryGrid& grid, int r, int c) {
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&grid);
+    if (!table || !table->tableInterface()) return {};
+    QAccessibleInterface* cell = table->tableInterface()->cellAt(r, c);
+    return cell ? cell->text(QAccessible::Name) : QString();
+}
 
 QAbstractButton* buttonOf(MainForm& form, QAction* action) {
     for (QAbstractButton* b : form.findChildren<QAbstractButton*>())
@@ -27,7 +36,7 @@ QAbstractButton* buttonOf(MainForm& form, QAction* action) {
 }
 
 // Presses every shortcut of `name` in the grid; true when each ran the entry's command once.
-bool shortcutsRun(Window& w, const char* name) {
+bool shortcutsRun(FormHarness& w, const char* name) {
     QAction* action = w.form.menus().action(name);
     if (!action || action->shortcuts().isEmpty()) return false;
     QAbstractButton* button = buttonOf(w.form, action);
@@ -49,10 +58,52 @@ bool shortcutsRun(Window& w, const char* name) {
 class WindowKeysTest : public QObject {
     Q_OBJECT
   private slots:
-    void initTestCase() { prepareApplication(); }
+    void initTestCase() {
+        prepareApplication();
+        // As with a screen reader listening: views tell it of every change.
+        QAccessible::setActive(true);
+    }
+
+    // Every control Tab reaches has a name; names and tool tips with their shortcuts follow the
+    // window's language.
+    void controlsAreNamedAndShowTheirShortcutsInEachLanguage() {
+        FormHarness w;
+        for (QWidget* widget : w.form.findChildren<QWidget*>()) {
+            if (widget->focusPolicy() & Qt::TabFocus && widget->isVisibleTo(&w.form) &&
+                widget->objectName() != "qt_spinbox_lineedit")
+                QVERIFY2(!nameOf(widget).isEmpty(), qPrintable(widget->objectName()));
+        }
+        QWidget* pencil = w.form.findChild<QWidget*>("ckbScribbleArea");
+        auto* undo = w.form.findChild<QWidget*>("cbUndo");
+        auto* load = w.form.findChild<QWidget*>("cbLoad");
+        QCOMPARE(nameOf(pencil), QString("Show Pencil Marks"));
+        QCOMPARE(nameOf(w.form.findChild<QWidget*>("hsDifficulty")), QString("Difficulty"));
+        QCOMPARE(nameOf(w.form.findChild<QWidget*>("tbSingles")), QString("Singles"));
+        QCOMPARE(undo->toolTip(), QString("Undo the last manual entry (Ctrl+Z)"));
+        QCOMPARE(load->toolTip(), QString("Load (Ctrl+O)"));
+        w.form.languageList().setCurrentIndex(1);
+        QCOMPARE(nameOf(pencil), QString("Zeigt die Hilfszahlen"));
+        QCOMPARE(nameOf(&w.grid()), QString("Sudoku-Gitter"));
+        QCOMPARE(undo->toolTip(), QString("Letzten Zug zuruecknehmen (Ctrl+Z)"));
+        QCOMPARE(load->toolTip(), QString("Laden (Ctrl+O)"));
+        QCOMPARE(w.form.menus().action("actLoad")->text(), QString("&Laden..."));
+        w.form.languageList().setCurrentIndex(2);
+        QCOMPARE(nameOf(pencil), QString("Crayon"));
+    }
+
+    void aCellSaysItsPlaceAndContentsAsTheyChange() {
+        FormHarness w;
+        QCOMPARE(cellName(w.grid(), 2, 6), QString("r3c7: empty"));
+        w.typeAt(2, 6, "5");
+        QCOMPARE(cellName(w.grid(), 2, 6), QString("r3c7: 5, given"));
+        w.form.findChild<QAbstractButton*>("ckbScribbleArea")->click();
+        QCOMPARE(cellName(w.grid(), 2, 7), QString("r3c8: candidates 1 2 3 4 6 7 8 9"));
+        w.form.languageList().setCurrentIndex(1);
+        QCOMPARE(cellName(w.grid(), 2, 6), QString("Z3S7: 5, Vorgabe"));
+    }
 
     void aWholePuzzleTypesInByKeysAlone() {
-        Window w;
+        FormHarness w;
         w.grid().setFocus();
         QTest::keyClicks(&w.grid(), kPuzzle);
         QCOMPARE(QString::fromStdString(w.gridText()), kPuzzle);
@@ -63,7 +114,7 @@ class WindowKeysTest : public QObject {
     }
 
     void everyShortcutRunsItsCommand() {
-        Window w;
+        FormHarness w;
         w.typeAt(0, 0, "123456789");
         QVERIFY(shortcutsRun(w, "actUndo"));
         QVERIFY(w.wb().fControl().redoCount() > 0);
@@ -91,20 +142,8 @@ class WindowKeysTest : public QObject {
         QVERIFY(!w.form.isVisible());
     }
 
-    void toolTipsShowTheShortcutsInEveryLanguage() {
-        Window w;
-        auto* undo = w.form.findChild<QWidget*>("cbUndo");
-        auto* load = w.form.findChild<QWidget*>("cbLoad");
-        QCOMPARE(undo->toolTip(), QString("Undo the last manual entry (Ctrl+Z)"));
-        QCOMPARE(load->toolTip(), QString("Load (Ctrl+O)"));
-        w.form.languageList().setCurrentIndex(1);
-        QCOMPARE(undo->toolTip(), QString("Letzten Zug zuruecknehmen (Ctrl+Z)"));
-        QCOMPARE(load->toolTip(), QString("Laden (Ctrl+O)"));
-        QCOMPARE(w.form.menus().action("actLoad")->text(), QString("&Laden..."));
-    }
-
     void ctrlHighlightsAndAltTogglesPencilMarks() {
-        Window w;
+        FormHarness w;
         w.typeAt(4, 4, "5");
         QTest::keyClick(&w.grid(), Qt::Key_5, Qt::ControlModifier);
         QCOMPARE(w.form.gridControl().highlightedDigit(), 5);
@@ -121,7 +160,7 @@ class WindowKeysTest : public QObject {
     }
 
     void tabGoesThroughTheControlsInReadingOrder() {
-        Window w;
+        FormHarness w;
         w.grid().setFocus();
         QStringList stops;
         for (int i = 0; i < 60; ++i) {

@@ -1,24 +1,20 @@
-// The exact solver against the plain backtracking counter of tests/core/support, on every shape.
-#include "exact/exact_solver.h"
-
+// The exact solver, and the verdicts, typo suspects and wrong values built on it, against the
+// plain backtracking counter of tests/support, on every shape.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <random>
 #include <stdexcept>
-#include <string>
 
+#include "exact/exact_solver.h"
+#include "exact/puzzle_check.h"
 #include "exact/samples.h"
-#include "solution_count.h"
 
 namespace velmora {
 namespace {
 
+using exact_test::oracle;
 using exact_test::solves;
-
-int oracle(const std::vector<int>& givens, BoxShape shape, int limit) {
-    return test::countSolutions(givens, shape.rows, shape.cols, limit);
-}
 
 // Four cells of a solution in two rows and two columns, spanning two boxes, holding a b / b a:
 // with only them open the grid has exactly two solutions.
@@ -101,9 +97,10 @@ TEST_P(ExactSolverShapes, EqualGivensAreReportedNotSearched) {
     givens[1] = 2;
     givens[static_cast<std::size_t>(n - 1)] = 2;                // same row
     givens[static_cast<std::size_t>(n * (n - 1) + n - 1)] = 2;  // same column
+    givens[static_cast<std::size_t>(n)] = 2;                    // same box as cell 1 only
     givens[static_cast<std::size_t>(n * (n / 2))] = 3;          // alone
     const SolutionCount count = ExactSolver(shape).count(givens, 2);
-    EXPECT_EQ(count.conflictingGivens, (std::vector<int>{1, n - 1, n * (n - 1) + n - 1}));
+    EXPECT_EQ(count.conflictingGivens, (std::vector<int>{1, n - 1, n, n * (n - 1) + n - 1}));
     EXPECT_EQ(count.solutions, 0);
     EXPECT_EQ(count.guesses, 0);
 }
@@ -122,12 +119,6 @@ TEST_P(ExactSolverShapes, StopsAtTheLimit) {
     EXPECT_TRUE(stopped.budgetExhausted);
     EXPECT_FALSE(stopped.exact());
 }
-
-INSTANTIATE_TEST_SUITE_P(AllShapes, ExactSolverShapes, testing::ValuesIn(kBoxShapes),
-                         [](const auto& shape) {
-                             return std::to_string(shape.param.rows) + "x" +
-                                    std::to_string(shape.param.cols);
-                         });
 
 // Every puzzle of the benchmark files has its one solution, found whole; the 9x9 ones (counted by
 // a search of their own) are also counted by the plain counter.
@@ -148,13 +139,6 @@ TEST(ExactSolver, BenchmarkPuzzlesHaveTheirOneSolution) {
                 EXPECT_EQ(oracle(all[k].puzzle, shape, 2), 1) << k;
             }
         }
-    }
-    ExactSolver solver({3, 3});
-    for (const auto& s : exact_test::samples("guessing-3x3.txt", 8)) {
-        const SolutionCount count = solver.count(s.puzzle, 2);
-        EXPECT_GT(count.guesses, 0);
-        EXPECT_EQ(count.solutions, 1);
-        EXPECT_EQ(count.firstSolution, s.solution);
     }
 }
 
@@ -206,31 +190,122 @@ TEST(ExactSolver, NineByNineAgreesWithThePlainCounter) {
     EXPECT_GT(tallied, 40);
 }
 
-TEST(ExactSolver, NineByNineGuessBudgetAndEqualGivensInABox) {
-    ExactSolver solver({3, 3});
+TEST(ExactSolver, NineByNineStopsAtItsGuessBudget) {
     const auto hard = exact_test::samples("guessing-3x3.txt", 1).at(0);
-    const SolutionCount stopped = solver.count(hard.puzzle, 2, 1);
+    const SolutionCount stopped = ExactSolver({3, 3}).count(hard.puzzle, 2, 1);
     EXPECT_TRUE(stopped.budgetExhausted);
     EXPECT_EQ(stopped.guesses, 1);
-    // Same box, other row and column: only the box sees them.
-    std::vector<int> givens(81, 0);
-    givens[0] = 5;
-    givens[10] = 5;
-    const SolutionCount count = solver.count(givens, 2);
-    EXPECT_EQ(count.conflictingGivens, (std::vector<int>{0, 10}));
-    EXPECT_EQ(count.solutions, 0);
 }
 
 TEST(ExactSolver, RejectsWrongInput) {
     EXPECT_THROW(ExactSolver({3, 2}), std::invalid_argument);
     ExactSolver solver({2, 2});
-    const std::vector<int> tooShort(15, 0);
     std::vector<int> tooLarge(16, 0);
     tooLarge[3] = 5;
-    EXPECT_THROW((void)solver.count(tooShort, 2), std::invalid_argument);
+    EXPECT_THROW((void)solver.count(std::vector<int>(15, 0), 2), std::invalid_argument);
     EXPECT_THROW((void)solver.count(tooLarge, 2), std::invalid_argument);
     EXPECT_THROW((void)solver.count(std::vector<int>(16, 0), 0), std::invalid_argument);
 }
+
+TEST_P(ExactSolverShapes, PuzzleCheckVerdictsAndCounts) {
+    const BoxShape shape = GetParam();
+    const auto s = exact_test::samples(exact_test::singlesFile(shape), 1).at(0);
+    const PuzzleCheck unique = checkPuzzle(shape, s.puzzle);
+    EXPECT_EQ(unique.verdict, Verdict::Unique);
+    EXPECT_EQ(unique.firstSolution, s.solution);
+
+    const std::vector<int> empty(s.puzzle.size(), 0);
+    const PuzzleCheck open = checkPuzzle(shape, empty, 7);
+    EXPECT_EQ(open.verdict, Verdict::Multiple);
+    EXPECT_EQ(open.solutions, 7);
+    EXPECT_TRUE(open.limitReached);
+
+    std::vector<int> clash = s.solution;
+    clash[0] = clash[1];
+    const PuzzleCheck invalid = checkPuzzle(shape, clash);
+    EXPECT_EQ(invalid.verdict, Verdict::Invalid);
+    EXPECT_FALSE(invalid.conflictingGivens.empty());
+}
+
+// Every given of the first sample changed in turn until the puzzle has no solution: the typo
+// finder must name the changed cell with its right value, and every suspect it names must make
+// the puzzle solvable when removed.
+TEST_P(ExactSolverShapes, PuzzleCheckFindsAChangedGivenAndItsValue) {
+    const BoxShape shape = GetParam();
+    const auto s = exact_test::samples(exact_test::singlesFile(shape), 1).at(0);
+    int typosTried = 0;
+    for (std::size_t at = 0; at < s.puzzle.size() && typosTried < 2; ++at) {
+        if (s.puzzle[at] == 0) continue;
+        std::vector<int> typed = s.puzzle;
+        for (int v = 1; v <= shape.n() && typosTried < 2; ++v) {
+            typed[at] = v;
+            if (v == s.puzzle[at] || oracle(typed, shape, 1) != 0) continue;
+            ++typosTried;
+            const TypoReport report = findTypos(shape, typed);
+            ASSERT_TRUE(report.searched);
+            const auto it =
+                std::find_if(report.suspects.begin(), report.suspects.end(),
+                             [&](const TypoSuspect& t) { return t.cell == static_cast<int>(at); });
+            ASSERT_NE(it, report.suspects.end()) << "cell " << at << " typed " << v;
+            if (it->value != s.puzzle[at]) {
+                // No value only when another value gives exactly one solution as well.
+                EXPECT_EQ(it->value, 0);
+                std::vector<int> other = typed;
+                int unique = 0;
+                for (int w = 1; w <= shape.n(); ++w) {
+                    other[at] = w;
+                    unique += oracle(other, shape, 2) == 1 ? 1 : 0;
+                }
+                EXPECT_GE(unique, 2) << "cell " << at << " typed " << v;
+            }
+            for (const TypoSuspect& suspect : report.suspects) {
+                std::vector<int> without = typed;
+                without[static_cast<std::size_t>(suspect.cell)] = 0;
+                EXPECT_GT(oracle(without, shape, 1), 0) << "suspect " << suspect.cell;
+            }
+        }
+    }
+    EXPECT_EQ(typosTried, 2);
+}
+
+TEST_P(ExactSolverShapes, PuzzleCheckWrongValuesAgainstTheOneSolution) {
+    const BoxShape shape = GetParam();
+    const auto s = exact_test::samples(exact_test::singlesFile(shape), 1).at(0);
+    std::vector<int> user(s.puzzle.size(), 0);
+    std::vector<int> expected;
+    for (std::size_t at = 0, open = 0; at < user.size(); ++at) {
+        if (s.puzzle[at] != 0) continue;
+        user[at] = s.solution[at];
+        if (open++ % 5 == 1) {
+            user[at] = s.solution[at] % shape.n() + 1;
+            expected.push_back(static_cast<int>(at));
+        }
+    }
+    EXPECT_EQ(findWrongValues(shape, s.puzzle, user), expected);
+    const std::vector<int> empty(s.puzzle.size(), 0);
+    EXPECT_FALSE(findWrongValues(shape, empty, user).has_value());
+}
+
+// Two open cells left without a value by two separate sets of givens: no single given is to
+// blame. With a solvable puzzle there is nothing to look for.
+TEST(TypoSearch, TwoBlockedCellsAreNotOneTypo) {
+    const BoxShape shape{3, 3};
+    std::vector<int> givens(81, 0);
+    for (int k = 0; k < 6; ++k) {
+        givens[static_cast<std::size_t>(3 + k)] = k + 1;      // row 0, columns 3..8
+        givens[static_cast<std::size_t>(8 * 9 + k)] = k + 1;  // row 8, columns 0..5
+    }
+    for (int k = 0; k < 3; ++k) {
+        givens[static_cast<std::size_t>((3 + k) * 9)] = 7 + k;      // column 0, rows 3..5
+        givens[static_cast<std::size_t>((5 + k) * 9 + 8)] = 7 + k;  // column 8, rows 5..7
+    }
+    ASSERT_EQ(checkPuzzle(shape, givens).verdict, Verdict::None);
+    EXPECT_TRUE(findTypos(shape, givens).noSingleGivenExplains());
+    EXPECT_FALSE(findTypos(shape, std::vector<int>(81, 0)).searched);
+}
+
+INSTANTIATE_TEST_SUITE_P(AllShapes, ExactSolverShapes, testing::ValuesIn(kBoxShapes),
+                         [](const auto& p) { return test::shapeName(p.param); });
 
 }  // namespace
 }  // namespace velmora

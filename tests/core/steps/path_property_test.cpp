@@ -1,15 +1,90 @@
-// Replays explained paths of the sample puzzles of every shape against their solutions.
+// Replays explained paths of the sample puzzles of every shape against their solutions, and of
+// generated puzzles against the program's own solver.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <bit>
 #include <random>
 #include <set>
 
-#include "step_samples.h"
+#include "bench.h"
+#include "commands/commands.h"
+#include "exact/samples.h"
 #include "steps/explained_path.h"
 #include "steps/rating.h"
 
 namespace velmora::test {
 namespace {
+
+bool inUnit(BoxShape s, UnitRef u, int cell) {
+    const int r = cell / s.n(), c = cell % s.n();
+    return u.type == kRow      ? r == u.index
+           : u.type == kColumn ? c == u.index
+                               : s.boxOf(r, c) == u.index;
+}
+
+bool holds(const CandidateGrid& g, int cell, int v) {
+    return g.isOpen(cell) && (g.candidatesAt(cell) & valueBit(v)) != 0;
+}
+
+// The open cells of `u` that can hold v.
+std::vector<int> placesOf(const CandidateGrid& g, UnitRef u, int v) {
+    std::vector<int> places;
+    for (int cell = 0; cell < g.cellCount(); ++cell)
+        if (inUnit(g.shape, u, cell) && holds(g, cell, v)) places.push_back(cell);
+    return places;
+}
+
+bool contains(const std::vector<int>& cells, int cell) {
+    return std::find(cells.begin(), cells.end(), cell) != cells.end();
+}
+
+// Whether `step` is what its technique says on `grid`, judged cell by cell from row, column and
+// box arithmetic rather than the finder's unit scans.
+bool patternHolds(const CandidateGrid& g, const Step& step) {
+    if (step.placements.empty() && step.eliminations.empty()) return false;
+    for (const CellValue& e : step.eliminations)
+        if (!holds(g, e.cell, e.value)) return false;
+    const int lowest = std::countr_zero(step.values) + 1;
+    switch (step.technique) {
+        case Technique::NakedSingle:
+            return step.placements.size() == 1 && g.isOpen(step.placements[0].cell) &&
+                   g.candidatesAt(step.placements[0].cell) == valueBit(step.placements[0].value);
+        case Technique::HiddenSingle:
+            return step.placements.size() == 1 &&
+                   placesOf(g, step.units[0], step.placements[0].value) ==
+                       std::vector<int>{step.placements[0].cell};
+        case Technique::BoxLine: {
+            const std::vector<int> inBox = placesOf(g, step.units[0], lowest);
+            return !inBox.empty() && std::all_of(inBox.begin(), inBox.end(), [&](int c) {
+                return inUnit(g.shape, step.units[1], c);
+            }) && std::all_of(step.eliminations.begin(), step.eliminations.end(), [&](auto e) {
+                return e.value == lowest && inUnit(g.shape, step.units[1], e.cell) &&
+                       !inUnit(g.shape, step.units[0], e.cell);
+            });
+        }
+        case Technique::HiddenPair:
+            for (std::uint32_t vs = step.values; vs != 0; vs &= vs - 1)
+                if (placesOf(g, step.units[0], std::countr_zero(vs) + 1) != step.cells)
+                    return false;
+            return std::all_of(step.eliminations.begin(), step.eliminations.end(), [&](auto e) {
+                return contains(step.cells, e.cell) && !(step.values & valueBit(e.value));
+            });
+        default: {  // naked subsets
+            std::uint32_t joined = 0;
+            for (const int cell : step.cells) {
+                if (!g.isOpen(cell) || !inUnit(g.shape, step.units[0], cell)) return false;
+                joined |= g.candidatesAt(cell);
+            }
+            return joined == step.values &&
+                   std::popcount(joined) == static_cast<int>(step.cells.size()) &&
+                   std::all_of(step.eliminations.begin(), step.eliminations.end(), [&](auto e) {
+                       return inUnit(g.shape, step.units[0], e.cell) &&
+                              !contains(step.cells, e.cell) && (joined & valueBit(e.value));
+                   });
+        }
+    }
+}
 
 // Every step's pattern holds on the grid it was found on, and no step places a value other than
 // the solution's or removes the solution's value.
@@ -26,20 +101,15 @@ void expectSoundReplay(CandidateGrid grid, const ExplainedPath& path,
     EXPECT_EQ(grid, path.finalGrid);
 }
 
-bool singlesOnly(const ExplainedPath& path) {
-    return std::all_of(path.steps.begin(), path.steps.end(), [](const Step& s) {
-        return s.technique == Technique::NakedSingle || s.technique == Technique::HiddenSingle;
-    });
-}
-
 TEST(StepPaths, SinglesSamplesOfEveryShapeEndSolvedBySinglesAlone) {
     for (const BoxShape shape : kBoxShapes) {
-        for (const SamplePuzzle& p : readSamples(singlesFile(shape), shape)) {
-            const ExplainedPath path = explainGivens(shape, p.givens);
-            expectSoundReplay(CandidateGrid::fromValues(shape, p.givens), path, p.solution);
+        for (const auto& p : exact_test::samples(exact_test::singlesFile(shape), 50)) {
+            const ExplainedPath path = explainGivens(shape, p.puzzle);
+            expectSoundReplay(CandidateGrid::fromValues(shape, p.puzzle), path, p.solution);
             EXPECT_EQ(path.outcome, PathOutcome::Solved);
             EXPECT_EQ(path.finalGrid.values, p.solution);
-            EXPECT_TRUE(singlesOnly(path));
+            for (const Step& step : path.steps)
+                EXPECT_LE(step.technique, Technique::HiddenSingle) << "singles alone";
             EXPECT_EQ(ratePath(path).level, Level::Easy);
         }
     }
@@ -56,8 +126,8 @@ TEST(StepPaths, ThinnedPencilMarksStillGiveSoundSteps) {
     for (const RuleSwitches& switches :
          {RuleSwitches{}, RuleSwitches{.grabs = false}, onlyHiddenPairs}) {
         for (const BoxShape shape : kBoxShapes) {
-            for (const SamplePuzzle& p : readSamples(singlesFile(shape), shape)) {
-                std::vector<int> givens = p.givens;
+            for (const auto& p : exact_test::samples(exact_test::singlesFile(shape), 50)) {
+                std::vector<int> givens = p.puzzle;
                 for (int& v : givens)
                     if (random() % 4 == 0) v = 0;
                 CandidateGrid grid = CandidateGrid::fromValues(shape, givens);
@@ -82,9 +152,9 @@ TEST(StepPaths, NineByNineSamplesAreSoundAndRatedByWhereTheyEnd) {
                                         {"generated-3x3.txt", PathOutcome::Solved},
                                         {"guessing-3x3.txt", PathOutcome::Stuck},
                                         {"singles-3x3.txt", PathOutcome::Solved}}) {
-        for (const SamplePuzzle& p : readSamples(file, {3, 3})) {
-            const ExplainedPath path = explainGivens({3, 3}, p.givens);
-            expectSoundReplay(CandidateGrid::fromValues({3, 3}, p.givens), path, p.solution);
+        for (const auto& p : exact_test::samples(file, 1000)) {
+            const ExplainedPath path = explainGivens({3, 3}, p.puzzle);
+            expectSoundReplay(CandidateGrid::fromValues({3, 3}, p.puzzle), path, p.solution);
             EXPECT_EQ(path.outcome, outcome) << file;
             const Rating rating = ratePath(path);
             EXPECT_EQ(rating.level == Level::Beyond, path.outcome == PathOutcome::Stuck);
@@ -96,6 +166,23 @@ TEST(StepPaths, NineByNineSamplesAreSoundAndRatedByWhereTheyEnd) {
     ASSERT_FALSE(harderScores.empty());
     EXPECT_LT(*std::max_element(easyScores.begin(), easyScores.end()),
               *std::min_element(harderScores.begin(), harderScores.end()));
+}
+
+// With every rule on the path finishes every generated puzzle, of every shape, with the solver's
+// solution.
+TEST(StepPaths, FinishesWhatTheRulesFinishOnEveryShape) {
+    for (const BoxShape shape : kBoxShapes) {
+        Bench bench(shape.rows, shape.cols, 11);
+        bench.settings.difficultyValue = 100;
+        for (int round = 0; round < 2; ++round) {
+            cbGenerate_Click(*bench.wb);
+            const ExplainedPath path = explainGivens(shape, bench.values(true));
+            cbSolve_Click(*bench.wb);
+            ASSERT_EQ(bench.cells().SolvedStatus, 1);
+            EXPECT_EQ(path.outcome, PathOutcome::Solved) << shapeName(shape);
+            EXPECT_EQ(path.finalGrid.values, bench.values()) << shapeName(shape);
+        }
+    }
 }
 
 }  // namespace

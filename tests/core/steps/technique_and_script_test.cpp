@@ -1,7 +1,14 @@
-// Hand-built units per technique: where it must fire, where it must not, and its switch.
+// Hand-built units per technique (where it must fire, where it must not, and its switch), the
+// sentences in three languages and the exact script lines of explain and rate.
 #include <gtest/gtest.h>
 
+#include <set>
+
+#include "steps/grid_text.h"
+#include "steps/rating.h"
 #include "steps/step_finder.h"
+#include "texts/step_script.h"
+#include "texts/step_texts.h"
 
 namespace velmora {
 namespace {
@@ -32,12 +39,9 @@ std::vector<int> range(int from, int to) {  // [from, to)
     return out;
 }
 
-TEST(StepTechniques, BlankGridIsStuck) {
-    EXPECT_EQ(findStep(blank()).state, GridState::Stuck);
-}
-
 TEST(StepTechniques, NakedSingleTakesTheFirstCellAndReadsPastStaleMarks) {
     CandidateGrid g = blank();
+    EXPECT_EQ(findStep(g).state, GridState::Stuck);
     set(g, at(6, 1), {2});
     set(g, at(2, 4), {4});
     const StepFinding f = findStep(g);
@@ -188,6 +192,94 @@ TEST(StepTechniques, ConflictsAndDeadCellsComeInsteadOfAStep) {
     g.values[static_cast<std::size_t>(at(0, 6))] = 0;
     g.values[static_cast<std::size_t>(at(1, 0))] = 0;
     EXPECT_EQ(findStep(g).state, GridState::DeadCells);
+}
+
+using enum StepLanguage;
+
+// 1234/3412/2143/4321 with r1c1 and r3c3 open, written with the elements WXYZ.
+TEST(StepScript, TsvOfASmallPuzzleIsExact) {
+    const ExplainedPath path =
+        explainGivens({2, 2}, *parseGrid(".XYZYZWXXW.YZYXW", {2, 2}, "WXYZ"));
+    EXPECT_EQ(explainTsv(path, "WXYZ", English),
+              "1\tnaked-single\tr1c1=W\t-\tOnly W can go into r1c1, so it is placed there.\n"
+              "2\tnaked-single\tr3c3=Z\t-\tOnly Z can go into r3c3, so it is placed there.\n"
+              "RESULT\tsolved\n\n");
+    EXPECT_EQ(explainText(path, "WXYZ", French),
+              "1. Seul le W peut encore aller en r1c1 ; on l'y place donc.\n"
+              "2. Seul le Z peut encore aller en r3c3 ; on l'y place donc.\n"
+              "La grille est résolue.\n\n");
+    EXPECT_EQ(rateLine(ratePath(path)), "easy\t110\tnaked-single\t2\n");  // 100*1 + 81*2/16
+}
+
+TEST(StepScript, EliminationsAndTheStuckResultInGerman) {
+    ExplainedPath path;
+    path.shape = {3, 3};
+    Step step;
+    step.technique = Technique::BoxLine;
+    step.units = {{kBox, 0}, {kRow, 0}};
+    step.cells = {0, 1};
+    step.values = valueBit(5);
+    step.eliminations = {{3, 5}, {8, 5}};
+    path.steps = {step};
+    path.outcome = PathOutcome::Stuck;
+    path.end.state = GridState::Stuck;
+    EXPECT_EQ(
+        explainTsv(path, {}, German),
+        "1\tbox-line\t-\tr1c4-5;r1c9-5\tIn Block 1 kann die 5 nur in Zeile 1 stehen, also kann "
+        "die 5 aus den Zellen von Zeile 1 außerhalb des Blocks gestrichen werden.\n"
+        "RESULT\tstuck\n\n");
+    EXPECT_EQ(stepTitle(step, 9, French), "Bloc-ligne dans le bloc 1 et la ligne 1");
+}
+
+TEST(StepScript, ConflictingGivensAreInvalidWithoutSteps) {
+    const ExplainedPath path =
+        explainGivens({2, 2}, *parseGrid("W.W.............", {2, 2}, "WXYZ"));
+    EXPECT_EQ(path.outcome, PathOutcome::Invalid);
+    EXPECT_EQ(explainTsv(path, "WXYZ", English), "RESULT\tinvalid\n\n");
+    EXPECT_EQ(explainText(path, "WXYZ", English), "r1c1 and r1c3 both hold W.\n\n");
+    EXPECT_EQ(rateLine(ratePath(path)), "invalid\t0\t-\t0\n");
+}
+
+TEST(StepTexts, NakedPairInEveryLanguage) {
+    Step pair;
+    pair.technique = Technique::NakedPair;
+    pair.units = {{kRow, 2}};
+    pair.cells = {19, 24};
+    pair.values = valueBit(4) | valueBit(8);
+    EXPECT_EQ(stepSentence(pair, 9, {}, English),
+              "In row 3, r3c2 and r3c7 can hold only 4 and 8, so 4 and 8 can be removed from the "
+              "other cells of the row.");
+    EXPECT_EQ(stepSentence(pair, 9, {}, German),
+              "In Zeile 3 können r3c2 und r3c7 nur 4 und 8 enthalten, also können 4 und 8 aus den "
+              "übrigen Zellen der Zeile gestrichen werden.");
+    EXPECT_EQ(stepTitle(pair, 9, English), "Naked pair in row 3");
+    EXPECT_EQ(stepTitle(pair, 9, German), "Nacktes Paar in Zeile 3");
+}
+
+// Every technique and report has a filled-in sentence of its own in each language.
+TEST(StepTexts, EveryTechniqueHasItsOwnSentenceInEachLanguage) {
+    const StepFinding conflict{GridState::Conflict, {}, {{0, 5, 3}}, {40}};
+    for (const StepLanguage language : {English, German, French}) {
+        std::set<std::string> sentences;
+        for (int t = 0; t <= static_cast<int>(Technique::HiddenPair); ++t) {
+            Step step;
+            step.technique = static_cast<Technique>(t);
+            step.units = {{kBox, 4}, {kColumn, 4}};
+            step.cells = {30, 31, 32, 39, 40};
+            step.values = 0x1f;
+            const std::string sentence = stepSentence(step, 9, {}, language);
+            EXPECT_EQ(sentence.find('{'), std::string::npos) << sentence;
+            sentences.insert(sentence);
+            sentences.insert(stepTitle(step, 9, language));
+        }
+        sentences.insert(findingSentence(conflict, 9, {}, language));
+        sentences.insert(stuckSentence(language));
+        sentences.insert(solvedSentence(language));
+        EXPECT_EQ(sentences.size(), 19u);
+    }
+    EXPECT_EQ(findingSentence(conflict, 9, {}, English),
+              "r1c1 and r1c6 both hold 3. r5c5 has no candidate left.");
+    EXPECT_EQ(deadCellsSentence({40, 41}, 9, French), "r5c5 et r5c6 n'ont plus aucun candidat.");
 }
 
 }  // namespace
