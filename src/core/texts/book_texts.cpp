@@ -3,6 +3,8 @@
 #include <array>
 #include <cstddef>
 
+#include "texts/placeholders.h"
+
 namespace velmora::book {
 
 namespace {
@@ -91,21 +93,7 @@ std::string_view pattern(BookText id, int language) {
 }  // namespace
 
 std::string bookText(BookText id, int language, std::initializer_list<std::string_view> args) {
-    const std::string_view text = pattern(id, language);
-    std::string result;
-    result.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const bool placeholder = text[i] == '{' && i + 2 < text.size() && text[i + 2] == '}' &&
-                                 text[i + 1] >= '1' && text[i + 1] <= '9';
-        const auto k = placeholder ? static_cast<std::size_t>(text[i + 1] - '1') : 0;
-        if (placeholder && k < args.size()) {
-            result += *(args.begin() + k);
-            i += 2;
-        } else {
-            result += text[i];
-        }
-    }
-    return result;
+    return fillNumbered(pattern(id, language), args);
 }
 
 std::string levelName(Level level, int language) {

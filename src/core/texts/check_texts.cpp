@@ -1,5 +1,7 @@
 #include "texts/check_texts.h"
 
+#include "texts/placeholders.h"
+
 #include <array>
 
 namespace velmora {
@@ -10,18 +12,6 @@ using Words = std::array<std::string_view, 3>;  // English, German, French
 
 std::string_view in(const Words& words, StepLanguage language) {
     return words[static_cast<std::size_t>(language)];
-}
-
-// Replaces {1}, {2}, ... by the arguments in order.
-std::string fill(std::string_view pattern, std::initializer_list<std::string> args) {
-    std::string out(pattern);
-    std::size_t k = 1;
-    for (const std::string& a : args) {
-        const std::string mark = "{" + std::to_string(k++) + "}";
-        for (std::size_t at = out.find(mark); at != std::string::npos; at = out.find(mark))
-            out.replace(at, mark.size(), a);
-    }
-    return out;
 }
 
 std::string cells(const std::vector<int>& list, int n, StepLanguage language) {
@@ -100,8 +90,8 @@ std::string levelName(Level level, StepLanguage language) {
 }
 
 std::string ratingLine(const Rating& rating, StepLanguage language) {
-    return fill(in(kRating, language),
-                {levelName(rating.level, language), std::to_string(rating.score)});
+    return fillNumbered(in(kRating, language),
+                        {levelName(rating.level, language), std::to_string(rating.score)});
 }
 
 std::string checkReport(const CheckFindings& f, StepLanguage language) {
@@ -111,7 +101,8 @@ std::string checkReport(const CheckFindings& f, StepLanguage language) {
         out += sentence;
     };
     if (f.check.verdict == Verdict::Invalid) {
-        add(fill(in(kInvalid, language), {cells(f.check.conflictingGivens, f.n, language)}));
+        add(fillNumbered(in(kInvalid, language),
+                         {cells(f.check.conflictingGivens, f.n, language)}));
     } else {
         add(verdictLine(f.check.verdict, language));
     }
@@ -120,10 +111,10 @@ std::string checkReport(const CheckFindings& f, StepLanguage language) {
         for (const TypoSuspect& s : f.typos.suspects) {
             const std::string name = cellName(s.cell, f.n);
             names.push_back(s.value == 0 ? name
-                                         : fill(in(kTypoValue, language),
-                                                {name, elementName(s.value, f.elements)}));
+                                         : fillNumbered(in(kTypoValue, language),
+                                                        {name, elementName(s.value, f.elements)}));
         }
-        add(fill(in(kTypos, language), {joinList(names, language)}));
+        add(fillNumbered(in(kTypos, language), {joinList(names, language)}));
     } else if (f.typos.noSingleGivenExplains()) {
         add(std::string(in(kNoTypo, language)));
     }
@@ -131,10 +122,10 @@ std::string checkReport(const CheckFindings& f, StepLanguage language) {
         if (*f.wrong == 0) {
             add(std::string(in(kNoneWrong, language)));
         } else if (!f.wrongCells.empty()) {
-            add(fill(in(kWhichWrong, language), {cells(f.wrongCells, f.n, language)}));
+            add(fillNumbered(in(kWhichWrong, language), {cells(f.wrongCells, f.n, language)}));
         } else {
             add(*f.wrong == 1 ? std::string(in(kOneWrong, language))
-                              : fill(in(kSomeWrong, language), {std::to_string(*f.wrong)}));
+                              : fillNumbered(in(kSomeWrong, language), {std::to_string(*f.wrong)}));
         }
     }
     if (f.rating) add(ratingLine(*f.rating, language));

@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "texts/placeholders.h"
+
 namespace velmora {
 
 namespace {
@@ -96,34 +98,11 @@ std::string readErrorMessage(const ReadError& error, int language) {
     std::string_view pattern;
     for (const auto& sentences : kSentences)
         if (sentences.code == error.code) pattern = sentences.text[column];
-    std::string out;
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        if (pattern[i] == '{' && i + 2 < pattern.size() && pattern[i + 2] == '}') {
-            switch (pattern[i + 1]) {
-                case 'L':
-                    out += std::to_string(error.line);
-                    break;
-                case 'C':
-                    out += std::to_string(error.column);
-                    break;
-                case 'F':
-                    out += std::to_string(error.found);
-                    break;
-                case 'E':
-                    out += std::to_string(error.expected);
-                    break;
-                case 'T':
-                    out += error.text;
-                    break;
-                default:
-                    out.append(pattern.substr(i, 3));
-            }
-            i += 2;
-        } else {
-            out += pattern[i];
-        }
-    }
-    return out;
+    return fillPlaceholders(pattern, {{"L", std::to_string(error.line)},
+                                      {"C", std::to_string(error.column)},
+                                      {"F", std::to_string(error.found)},
+                                      {"E", std::to_string(error.expected)},
+                                      {"T", error.text}});
 }
 
 }  // namespace velmora

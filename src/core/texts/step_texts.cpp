@@ -8,6 +8,7 @@
 
 #include "model/latin1.h"
 #include "model/size_options.h"
+#include "texts/placeholders.h"
 
 namespace velmora {
 
@@ -30,28 +31,6 @@ struct Phrase {
         }
     }
 };
-
-using Arguments = std::initializer_list<std::pair<std::string_view, std::string>>;
-
-// Replaces every "{name}" of `pattern` by its argument.
-std::string fill(std::string_view pattern, Arguments arguments) {
-    std::string out;
-    out.reserve(pattern.size() + 32);
-    std::size_t at = 0;
-    while (at < pattern.size()) {
-        const std::size_t open = pattern.find('{', at);
-        if (open == std::string_view::npos) break;
-        const std::size_t close = pattern.find('}', open);
-        if (close == std::string_view::npos) break;
-        out.append(pattern.substr(at, open - at));
-        const std::string_view name = pattern.substr(open + 1, close - open - 1);
-        for (const auto& [key, value] : arguments)
-            if (key == name) out += value;
-        at = close + 1;
-    }
-    out.append(pattern.substr(std::min(at, pattern.size())));
-    return out;
-}
 
 constexpr Phrase kAnd{" and ", " und ", " et "};
 
@@ -222,24 +201,28 @@ std::string elementName(int value, std::string_view elements) {
 
 std::string unitName(UnitRef unit, StepLanguage language) {
     const Phrase& p = unit.type == kRow ? kRowName : unit.type == kColumn ? kColumnName : kBoxName;
-    return fill(p.in(language), {{"i", std::to_string(unit.index + 1)}});
+    return fillPlaceholders(p.in(language), {{"i", std::to_string(unit.index + 1)}});
 }
 
 std::string techniqueName(StepKind kind, StepLanguage language) {
-    return fill(techniquePhrase(kind.technique).in(language), {{"k", std::to_string(kind.size)}});
+    return fillPlaceholders(techniquePhrase(kind.technique).in(language),
+                            {{"k", std::to_string(kind.size)}});
 }
 
 std::string stepTitle(const Step& step, int n, StepLanguage language) {
     const std::string technique = techniqueName(step.kind(), language);
     if (step.technique == Technique::BoxLine)
-        return fill(kTitleBoxLine.in(language), {{"technique", technique},
-                                                 {"box", unitName(step.units[0], language)},
-                                                 {"line", unitName(step.units[1], language)}});
+        return fillPlaceholders(kTitleBoxLine.in(language),
+                                {{"technique", technique},
+                                 {"box", unitName(step.units[0], language)},
+                                 {"line", unitName(step.units[1], language)}});
     if (step.units.empty())
-        return fill(kTitleAtCell.in(language),
-                    {{"technique", technique}, {"cell", cellList(step.cells, n, language)}});
-    return fill(kTitleInUnit.in(language),
-                {{"technique", technique}, {"unit", unitName(step.units[0], language)}});
+        return fillPlaceholders(
+            kTitleAtCell.in(language),
+            {{"technique", technique}, {"cell", cellList(step.cells, n, language)}});
+    return fillPlaceholders(
+        kTitleInUnit.in(language),
+        {{"technique", technique}, {"unit", unitName(step.units[0], language)}});
 }
 
 std::string stepSentence(const Step& step, int n, std::string_view elements,
@@ -247,17 +230,17 @@ std::string stepSentence(const Step& step, int n, std::string_view elements,
     const std::string values = valueList(step.values, elements, language);
     const std::string_view pattern = sentencePhrase(step.technique).in(language);
     if (step.technique == Technique::BoxLine)
-        return fill(pattern, {{"box", unitName(step.units[0], language)},
-                              {"line", unitName(step.units[1], language)},
-                              {"value", values}});
+        return fillPlaceholders(pattern, {{"box", unitName(step.units[0], language)},
+                                          {"line", unitName(step.units[1], language)},
+                                          {"value", values}});
     const UnitRef unit = step.units.empty() ? UnitRef{} : step.units[0];
-    return fill(pattern, {{"unit", unitName(unit, language)},
-                          {"ofunit", ofUnit(unit, language)},
-                          {"cell", cellList(step.cells, n, language)},
-                          {"cells", cellList(step.cells, n, language)},
-                          {"value", values},
-                          {"values", values},
-                          {"k", std::to_string(step.cells.size())}});
+    return fillPlaceholders(pattern, {{"unit", unitName(unit, language)},
+                                      {"ofunit", ofUnit(unit, language)},
+                                      {"cell", cellList(step.cells, n, language)},
+                                      {"cells", cellList(step.cells, n, language)},
+                                      {"value", values},
+                                      {"values", values},
+                                      {"k", std::to_string(step.cells.size())}});
 }
 
 std::string conflictSentence(const std::vector<Conflict>& conflicts, int n,
@@ -265,16 +248,17 @@ std::string conflictSentence(const std::vector<Conflict>& conflicts, int n,
     std::string out;
     for (const Conflict& c : conflicts) {
         if (!out.empty()) out += ' ';
-        out += fill(kConflict.in(language), {{"a", cellName(c.first, n)},
-                                             {"b", cellName(c.second, n)},
-                                             {"value", elementName(c.value, elements)}});
+        out +=
+            fillPlaceholders(kConflict.in(language), {{"a", cellName(c.first, n)},
+                                                      {"b", cellName(c.second, n)},
+                                                      {"value", elementName(c.value, elements)}});
     }
     return out;
 }
 
 std::string deadCellsSentence(const std::vector<int>& cells, int n, StepLanguage language) {
     const Phrase& p = cells.size() == 1 ? kDeadCell : kDeadCells;
-    return fill(p.in(language), {{"cells", cellList(cells, n, language)}});
+    return fillPlaceholders(p.in(language), {{"cells", cellList(cells, n, language)}});
 }
 
 std::string stuckSentence(StepLanguage language) {
